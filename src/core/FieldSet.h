@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace core {
+
+// The material list and the eleven text fields, named as their controls are.
+enum class Field { mat, spec, vl, pw, cw, w3, wit, lengh, thi, ct, pavillion, crown };
+
+inline constexpr std::array allFields{Field::mat, Field::spec,  Field::vl,  Field::pw,
+                                      Field::cw,  Field::w3,    Field::wit, Field::lengh,
+                                      Field::thi, Field::ct,    Field::pavillion, Field::crown};
+
+// The control's object name, which the window and the tests find it by.
+QString controlName(Field field);
+
+// What the calculation sees of the window: texts in, texts and warnings out.
+class Form
+{
+public:
+    virtual ~Form() = default;
+    virtual QString text(Field field) const = 0;
+    virtual void setText(Field field, const QString& text) = 0;
+    // Returns once the user has dismissed the warning.
+    virtual void warn(const QString& message) = 0;
+};
+
+} // namespace core
