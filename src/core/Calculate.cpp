@@ -93,8 +93,7 @@ private:
 
     void solve()
     {
-        const bool wit = empty(Field::wit), lengh = empty(Field::lengh), thi = empty(Field::thi),
-                   ct = empty(Field::ct);
+        const bool wit = empty(Field::wit), lengh = empty(Field::lengh), thi = empty(Field::thi), ct = empty(Field::ct);
         bool solved = false;
         if (lengh && thi && ct)
             solved = widthCase();

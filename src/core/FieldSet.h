@@ -9,9 +9,8 @@ namespace core {
 // The material list and the eleven text fields, named as their controls are.
 enum class Field { mat, spec, vl, pw, cw, w3, wit, lengh, thi, ct, pavillion, crown };
 
-inline constexpr std::array allFields{Field::mat, Field::spec,  Field::vl,  Field::pw,
-                                      Field::cw,  Field::w3,    Field::wit, Field::lengh,
-                                      Field::thi, Field::ct,    Field::pavillion, Field::crown};
+inline constexpr std::array allFields{Field::mat, Field::spec,  Field::vl,  Field::pw, Field::cw,        Field::w3,
+                                      Field::wit, Field::lengh, Field::thi, Field::ct, Field::pavillion, Field::crown};
 
 // The control's object name, which the window and the tests find it by.
 QString controlName(Field field);

@@ -10,8 +10,8 @@ QString materialPrompt()
 
 void resetAll(Form& form)
 {
-    for (Field field : {Field::spec, Field::vl, Field::cw, Field::pw, Field::w3, Field::wit, Field::lengh, Field::thi,
-                        Field::ct})
+    for (Field field :
+         {Field::spec, Field::vl, Field::cw, Field::pw, Field::w3, Field::wit, Field::lengh, Field::thi, Field::ct})
         form.setText(field, QString());
     form.setText(Field::mat, materialPrompt());
     form.setText(Field::pavillion, QString());

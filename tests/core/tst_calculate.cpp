@@ -47,15 +47,14 @@ private slots:
         const QStringList typical{"thi=5.80", "ct=9.75", "lengh=10.00", "pavillion=4.30", "crown=1.50"};
         QTest::newRow("width case, typical use")
             << "en_US" << Inputs{"3.25", "1", "0.43", "0.15", "0.6", "10", "", "", ""} << typical;
-        QTest::newRow("length case")
-            << "en_US" << Inputs{"3.25", "1.5", "0.43", "0.15", "0.6", "", "15", "", ""}
-            << QStringList{"thi=5.80", "ct=9.75", "wit=10.00", "pavillion=4.30", "crown=1.50"};
-        QTest::newRow("weight case")
-            << "en_US" << Inputs{"3.25", "1.5", "0.43", "0.15", "0.6", "", "", "", "9.75"}
-            << QStringList{"thi=5.80", "wit=10.00", "lengh=15.00", "pavillion=4.30", "crown=1.50"};
-        QTest::newRow("height case")
-            << "en_US" << Inputs{"3.25", "1.5", "0.43", "0.15", "0.6", "", "", "5.8", ""}
-            << QStringList{"wit=10.00", "lengh=15.00", "ct=9.75", "pavillion=4.30", "crown=1.50"};
+        QTest::newRow("length case") << "en_US" << Inputs{"3.25", "1.5", "0.43", "0.15", "0.6", "", "15", "", ""}
+                                     << QStringList{"thi=5.80", "ct=9.75", "wit=10.00", "pavillion=4.30", "crown=1.50"};
+        QTest::newRow("weight case") << "en_US" << Inputs{"3.25", "1.5", "0.43", "0.15", "0.6", "", "", "", "9.75"}
+                                     << QStringList{"thi=5.80", "wit=10.00", "lengh=15.00", "pavillion=4.30",
+                                                    "crown=1.50"};
+        QTest::newRow("height case") << "en_US" << Inputs{"3.25", "1.5", "0.43", "0.15", "0.6", "", "", "5.8", ""}
+                                     << QStringList{"wit=10.00", "lengh=15.00", "ct=9.75", "pavillion=4.30",
+                                                    "crown=1.50"};
 
         QTest::newRow("comma locale, width case")
             << "de_DE" << Inputs{"3,25", "1", "0,43", "0,15", "0,6", "10", "", "", ""}
@@ -120,8 +119,7 @@ private slots:
             << QStringList{"thi=5.80", "ct=9.75", "lengh=0.00", "pavillion=4.30", "crown=1.50"};
         QTest::newRow("zero L/W in length case gives an infinite width")
             << "en_US" << Inputs{"3.25", "0", "0.43", "0.15", "0.6", "", "15", "", ""}
-            << QStringList{"thi=undefined", "ct=undefined", "wit=undefined", "pavillion=undefined",
-                           "crown=undefined"};
+            << QStringList{"thi=undefined", "ct=undefined", "wit=undefined", "pavillion=undefined", "crown=undefined"};
         QTest::newRow("zero pavilion and crown in height case give an infinite width")
             << "en_US" << Inputs{"3.25", "1", "0", "0", "0.6", "", "", "5.8", ""}
             << QStringList{"wit=undefined", "lengh=undefined", "ct=undefined", "pavillion=undefined",

@@ -27,8 +27,7 @@ private slots:
         for (Field field : allFields)
             form.type(field, QStringLiteral("7"));
         resetTargets(form);
-        QCOMPARE(form.events,
-                 (QStringList{"wit=", "lengh=", "thi=", "ct=", "pavillion=", "crown="}));
+        QCOMPARE(form.events, (QStringList{"wit=", "lengh=", "thi=", "ct=", "pavillion=", "crown="}));
         for (Field kept : {Field::mat, Field::spec, Field::vl, Field::pw, Field::cw, Field::w3})
             QCOMPARE(form.text(kept), QStringLiteral("7"));
     }

@@ -27,18 +27,30 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
-        QTest::newRow("point locale, 2.6") << "en_US" << "2.6" << 2.6;
-        QTest::newRow("point locale, integer") << "en_US" << "10" << 10.0;
-        QTest::newRow("point locale, negative") << "en_US" << "-10" << -10.0;
-        QTest::newRow("point locale, plus sign") << "en_US" << "+0.43" << 0.43;
-        QTest::newRow("point locale, leading point") << "en_US" << ".5" << 0.5;
-        QTest::newRow("point locale, blanks around") << "en_US" << "  9.75 " << 9.75;
-        QTest::newRow("point locale, zero") << "en_US" << "0" << 0.0;
-        QTest::newRow("C locale, 0.15") << "C" << "0.15" << 0.15;
-        QTest::newRow("comma locale, 2,6") << "de_DE" << "2,6" << 2.6;
-        QTest::newRow("comma locale, negative") << "de_DE" << "-5,8" << -5.8;
-        QTest::newRow("comma locale, integer") << "fr_FR" << "15" << 15.0;
-        QTest::newRow("largest double") << "C" << "1.7976931348623157e308" << 1.7976931348623157e308;
+        QTest::newRow("point locale, 2.6") << "en_US"
+                                           << "2.6" << 2.6;
+        QTest::newRow("point locale, integer") << "en_US"
+                                               << "10" << 10.0;
+        QTest::newRow("point locale, negative") << "en_US"
+                                                << "-10" << -10.0;
+        QTest::newRow("point locale, plus sign") << "en_US"
+                                                 << "+0.43" << 0.43;
+        QTest::newRow("point locale, leading point") << "en_US"
+                                                     << ".5" << 0.5;
+        QTest::newRow("point locale, blanks around") << "en_US"
+                                                     << "  9.75 " << 9.75;
+        QTest::newRow("point locale, zero") << "en_US"
+                                            << "0" << 0.0;
+        QTest::newRow("C locale, 0.15") << "C"
+                                        << "0.15" << 0.15;
+        QTest::newRow("comma locale, 2,6") << "de_DE"
+                                           << "2,6" << 2.6;
+        QTest::newRow("comma locale, negative") << "de_DE"
+                                                << "-5,8" << -5.8;
+        QTest::newRow("comma locale, integer") << "fr_FR"
+                                               << "15" << 15.0;
+        QTest::newRow("largest double") << "C"
+                                        << "1.7976931348623157e308" << 1.7976931348623157e308;
     }
 
     void parseAccepted()
@@ -56,24 +68,42 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << "en_US" << "";
-        QTest::newRow("lone blank") << "en_US" << " ";
-        QTest::newRow("tab only") << "en_US" << "\t";
-        QTest::newRow("word") << "en_US" << "abc";
-        QTest::newRow("number then word") << "en_US" << "10mm";
-        QTest::newRow("two numbers") << "en_US" << "1 5";
-        QTest::newRow("lone sign") << "en_US" << "-";
-        QTest::newRow("lone point") << "en_US" << ".";
-        QTest::newRow("inf") << "en_US" << "inf";
-        QTest::newRow("infinity") << "en_US" << "-infinity";
-        QTest::newRow("nan") << "en_US" << "nan";
-        QTest::newRow("overflow 1e999") << "en_US" << "1e999";
-        QTest::newRow("overflow 1e309") << "C" << "1e309";
-        QTest::newRow("point locale, grouping 1,000") << "en_US" << "1,000";
-        QTest::newRow("point locale, comma decimal 2,6") << "en_US" << "2,6";
-        QTest::newRow("comma locale, 1.5 is no 15") << "de_DE" << "1.5";
-        QTest::newRow("comma locale, grouping 1.000,5") << "de_DE" << "1.000,5";
-        QTest::newRow("comma locale, point decimal 2.6") << "fr_FR" << "2.6";
+        QTest::newRow("empty") << "en_US"
+                               << "";
+        QTest::newRow("lone blank") << "en_US"
+                                    << " ";
+        QTest::newRow("tab only") << "en_US"
+                                  << "\t";
+        QTest::newRow("word") << "en_US"
+                              << "abc";
+        QTest::newRow("number then word") << "en_US"
+                                          << "10mm";
+        QTest::newRow("two numbers") << "en_US"
+                                     << "1 5";
+        QTest::newRow("lone sign") << "en_US"
+                                   << "-";
+        QTest::newRow("lone point") << "en_US"
+                                    << ".";
+        QTest::newRow("inf") << "en_US"
+                             << "inf";
+        QTest::newRow("infinity") << "en_US"
+                                  << "-infinity";
+        QTest::newRow("nan") << "en_US"
+                             << "nan";
+        QTest::newRow("overflow 1e999") << "en_US"
+                                        << "1e999";
+        QTest::newRow("overflow 1e309") << "C"
+                                        << "1e309";
+        QTest::newRow("point locale, grouping 1,000") << "en_US"
+                                                      << "1,000";
+        QTest::newRow("point locale, comma decimal 2,6") << "en_US"
+                                                         << "2,6";
+        QTest::newRow("comma locale, 1.5 is no 15") << "de_DE"
+                                                    << "1.5";
+        QTest::newRow("comma locale, grouping 1.000,5") << "de_DE"
+                                                        << "1.000,5";
+        QTest::newRow("comma locale, point decimal 2.6") << "fr_FR"
+                                                         << "2.6";
     }
 
     void parseRejected()

@@ -19,7 +19,8 @@ private slots:
         QTest::newRow("square of a negative") << -3.0 << 2.0 << 9.0;
         QTest::newRow("cube root of 8") << 8.0 << 1.0 / 3.0 << 2.0;
         QTest::newRow("cube root of 0") << 0.0 << 1.0 / 3.0 << 0.0;
-        QTest::newRow("infinite base cubed") << std::numeric_limits<double>::infinity() << 3.0 << std::numeric_limits<double>::infinity();
+        QTest::newRow("infinite base cubed")
+            << std::numeric_limits<double>::infinity() << 3.0 << std::numeric_limits<double>::infinity();
     }
 
     void realResults()

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Data flow: the user types into the fields or picks a material; "Calculate!" hands the field texts to
+// core::Calculate, which stores numbers in m_state and writes result texts back through core::Form.
+// Its warnings go out through the message service this window was given. The window only moves texts.
+
+#include "core/CalcState.h"
+#include "core/FieldSet.h"
+#include "core/MaterialTable.h"
+
+#include <QWidget>
+#include <map>
+
+class QComboBox;
+class QLineEdit;
+
+namespace platform {
+class MessageService;
+}
+
+namespace window {
+
+class Form1 final : public QWidget, private core::Form
+{
+    Q_OBJECT
+
+public:
+    Form1(platform::MessageService& messages, QWidget* parent = nullptr);
+
+    const core::CalcState& calcState() const { return m_state; }
+
+private:
+    void buildControls();
+    void load();
+
+    void onMaterialPicked(int position);
+    void onCalculateClicked();
+    void onResetAllClicked();
+    void onExitClicked();
+    void onTargetsResetClicked();
+
+    QString text(core::Field field) const override;
+    void setText(core::Field field, const QString& text) override;
+    void warn(const QString& message) override;
+
+    QLineEdit* field(core::Field field) const;
+
+    platform::MessageService& m_messages;
+    core::CalcState m_state;
+    core::Materials m_materials;
+    QComboBox* m_mat = nullptr;
+    std::map<core::Field, QLineEdit*> m_fields;
+};
+
+} // namespace window

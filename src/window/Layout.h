@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRect>
+#include <QRgb>
+#include <optional>
+#include <span>
+
+namespace window {
+
+enum class Kind { TextBox, ComboBox, Button, Frame, Label, Picture, Line };
+enum class Container { Window, Frame };
+
+// One control of the window. Geometry is in twips from the container's top-left corner:
+// 15 twips make one logical pixel, so the window scales as a whole on high-DPI screens.
+struct ControlSpec
+{
+    const char* name;
+    Kind kind;
+    Container container;
+    const char* caption;
+    int left, top, width, height;
+    std::optional<QRgb> textColour = std::nullopt;
+    bool disabled = false;
+    bool readOnly = false;
+    const char* captionOf = nullptr; // for a caption label, the field it names
+};
+
+constexpr int twipsPerPixel = 15;
+constexpr QRect pixels(int left, int top, int width, int height)
+{
+    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel};
+}
+
+// Every control, bottom-most first: creating them in this order gives the stacking the layout wants.
+std::span<const ControlSpec> controls();
+
+// The order the Tab key visits; the disabled fields, labels, frame and picture are not in it.
+std::span<const char* const> tabOrder();
+
+QString footerText();
+
+constexpr QSize clientSize{4545 / twipsPerPixel, 7305 / twipsPerPixel};
+constexpr QSize pictureSize{279, 92};
+
+} // namespace window
