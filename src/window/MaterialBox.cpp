@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/MaterialBox.h"
 
+#include <QLineEdit>
 #include <QWheelEvent>
 
 namespace window {
@@ -10,7 +11,9 @@ MaterialBox::MaterialBox(QWidget* parent) : QComboBox(parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    setDuplicatesEnabled(true);
+    // The box would choose an item whose name was typed once editing finishes (Enter, or leaving the
+    // field), reporting it as a pick. Only the list and the arrow keys pick a material here.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     setMaxVisibleItems(20);
 }
 

@@ -5,8 +5,8 @@
 
 namespace window {
 
-// The material list. A wheel turned over the closed box would change the material behind the
-// cutter's back, so only the list, the arrow keys and typing reach it.
+// The material list, editable but never picking by itself: neither typing a name nor turning the
+// wheel over the closed box changes the material behind the cutter's back.
 class MaterialBox final : public QComboBox
 {
     Q_OBJECT

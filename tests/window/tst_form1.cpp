@@ -1,0 +1,463 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/CalcState.h"
+#include "platform/MessageService.h"
+#include "window/Form1.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class RecordingMessages final : public platform::MessageService
+{
+public:
+    void warn(QWidget*, const QString& text) override { warnings << text; }
+    QStringList warnings;
+};
+
+const QStringList textFields{"spec", "vl", "pw", "cw", "w3", "wit", "lengh", "thi", "ct", "pavillion", "crown"};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private:
+    RecordingMessages* m_messages = nullptr;
+    window::Form1* m_form = nullptr;
+    QTimer* m_watchdog = nullptr;
+    QString m_unexpectedDialog;
+
+    QLineEdit* edit(const QString& name) { return m_form->findChild<QLineEdit*>(name); }
+    QComboBox* mat() { return m_form->findChild<QComboBox*>(QStringLiteral("mat")); }
+    QPushButton* button(const QString& name) { return m_form->findChild<QPushButton*>(name); }
+    QWidget* control(const QString& name) { return m_form->findChild<QWidget*>(name); }
+
+    void type(const QString& name, const QString& text)
+    {
+        QLineEdit* field = edit(name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+
+    void pickFromList(const QString& name)
+    {
+        QComboBox* box = mat();
+        box->showPopup();
+        QAbstractItemView* view = box->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        const QModelIndex index = view->model()->index(box->findText(name, Qt::MatchExactly), 0);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+        QTRY_VERIFY(!view->window()->isVisible());
+    }
+
+    QWidget* tabFrom(QWidget* from, Qt::Key key)
+    {
+        QTest::keyClick(from, key);
+        return QApplication::focusWidget();
+    }
+
+    // The control that owns the focus, for the editable combo box whose line edit holds it.
+    static QString focusedName()
+    {
+        QWidget* widget = QApplication::focusWidget();
+        if (widget && qobject_cast<QComboBox*>(widget->parentWidget()))
+            widget = widget->parentWidget();
+        return widget ? widget->objectName() : QString();
+    }
+
+    void typeTypicalParameters()
+    {
+        pickFromList(QStringLiteral("Actinolite"));
+        type("vl", "1");
+        type("pw", "0.43");
+        type("cw", "0.15");
+        type("w3", "0.6");
+    }
+
+private slots:
+    void init()
+    {
+        // Every Qt warning fails the test, except the offscreen platform's notes on what it cannot do.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)")));
+        m_messages = new RecordingMessages;
+        m_form = new window::Form1(*m_messages);
+        m_form->show();
+        QApplication::setActiveWindow(m_form);
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        m_unexpectedDialog.clear();
+        m_watchdog = new QTimer;
+        connect(m_watchdog, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_unexpectedDialog = modal->objectName() + QLatin1Char(' ') + modal->windowTitle();
+                modal->close();
+            }
+        });
+        m_watchdog->start(100);
+    }
+
+    void cleanup()
+    {
+        delete m_watchdog;
+        delete m_form;
+        delete m_messages;
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(m_unexpectedDialog.isEmpty(), qPrintable(m_unexpectedDialog));
+    }
+
+    void stateAfterStart()
+    {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavelon"));
+        QCOMPARE(m_form->size(), QSize(303, 487));
+        for (const QString& name : textFields)
+            QVERIFY2(edit(name)->text().isEmpty(), qPrintable(name));
+        QCOMPARE(mat()->currentText(), QStringLiteral("Material"));
+        QCOMPARE(mat()->currentIndex(), -1);
+        QCOMPARE(focusedName(), QStringLiteral("mat"));
+        QCOMPARE(mat()->count(), 71);
+        QCOMPARE(mat()->itemText(0), QStringLiteral("Actinolite"));
+        QCOMPARE(mat()->itemData(0).toInt(), 0);
+        QCOMPARE(mat()->itemText(70), QStringLiteral("Zirconia"));
+        QCOMPARE(mat()->itemData(70).toInt(), 70);
+        QCOMPARE(mat()->itemText(41), QStringLiteral("Opal")); // table order, not alphabetical
+        for (const char* name : {"spec", "crown", "pavillion"})
+            QVERIFY2(!edit(name)->isEnabled(), name);
+        QVERIFY(edit("crown")->isReadOnly());
+        QVERIFY(edit("pavillion")->isReadOnly());
+        QCOMPARE(m_form->calcState(), core::CalcState{});
+    }
+
+    void captionsSitBesideTheirFields_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("drop"); // how much lower the field stands than its caption
+        QTest::newRow("Density") << "sp"
+                                 << "spec" << 0;
+        QTest::newRow("L/W") << "Label3"
+                             << "vl" << 0;
+        QTest::newRow("P/W") << "Label4"
+                             << "pw" << 0;
+        QTest::newRow("C/W") << "Label5"
+                             << "cw" << 0;
+        QTest::newRow("yield") << "Label1"
+                               << "w3" << 0;
+        QTest::newRow("width") << "Label2"
+                               << "wit" << 0;
+        QTest::newRow("length") << "Label6"
+                                << "lengh" << 0;
+        QTest::newRow("pavilion, placed on the window") << "Label11"
+                                                        << "pavillion" << 2;
+        QTest::newRow("crown") << "Label9"
+                               << "crown" << 0;
+        QTest::newRow("total height") << "Label7"
+                                      << "thi" << 0;
+        QTest::newRow("weight") << "Label8"
+                                << "ct" << 0;
+    }
+
+    void captionsSitBesideTheirFields()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        QFETCH(int, drop);
+        auto* caption = m_form->findChild<QLabel*>(label);
+        const QRect labelRect(caption->mapTo(m_form, QPoint()), caption->size());
+        const QRect fieldRect(edit(field)->mapTo(m_form, QPoint()), edit(field)->size());
+        QCOMPARE(labelRect.right() + 1 + 7, fieldRect.left());
+        QCOMPARE(labelRect.top() + drop, fieldRect.top());
+        QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width(),
+                 qPrintable(caption->text()));
+        QCOMPARE(caption->buddy(), edit(field));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit(field));
+        QCOMPARE(accessible->text(QAccessible::Name), caption->text().trimmed());
+    }
+
+    void targetAndResultRowsFormOneColumn()
+    {
+        for (const char* name : {"wit", "lengh", "pavillion", "crown", "thi", "ct"})
+            QCOMPARE(edit(name)->mapTo(m_form, QPoint()).x(), 144);
+        QCOMPARE(control("Frame1")->geometry(), QRect(8, 6, 289, 377));
+        QCOMPARE(control("Image1")->size(), QSize(283, 96));
+        QCOMPARE(static_cast<QFrame*>(control("Image1"))->contentsRect().size(), QSize(279, 92));
+        QCOMPARE(control("pavillion")->parentWidget(), m_form);
+        QCOMPARE(m_form->children().constLast(), control("pavillion")); // drawn over the frame
+        QCOMPARE(QAccessible::queryAccessibleInterface(mat())->text(QAccessible::Name), QStringLiteral("Material"));
+    }
+
+    void enlargingMovesNothing()
+    {
+        QMap<QWidget*, QRect> before;
+        for (QWidget* widget : m_form->findChildren<QWidget*>())
+            before[widget] = widget->geometry();
+        m_form->resize(800, 900);
+        QTest::qWait(10);
+        for (QWidget* widget : m_form->findChildren<QWidget*>())
+            QCOMPARE(widget->geometry(), before.value(widget));
+    }
+
+    void tabVisitsThirteenControlsAndWraps()
+    {
+        const QStringList expected{"vl", "pw",       "cw",       "w3",       "wit",      "lengh", "thi",
+                                   "ct", "Command1", "Command4", "Command2", "Command3", "mat"};
+        QStringList visited;
+        for (int i = 0; i < 13; ++i) {
+            tabFrom(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focusedName();
+        }
+        QCOMPARE(visited, expected);
+
+        QStringList back;
+        for (int i = 0; i < 13; ++i) {
+            tabFrom(QApplication::focusWidget(), Qt::Key_Backtab);
+            back << focusedName();
+        }
+        QStringList reversed{expected.crbegin() + 1, expected.crend()};
+        reversed << "mat";
+        QCOMPARE(back, reversed);
+    }
+
+    void disabledFieldTakesNoFocus()
+    {
+        QTest::mouseClick(edit("spec"), Qt::LeftButton);
+        QCOMPARE(focusedName(), QStringLiteral("mat"));
+    }
+
+    void enterAndEscapeRunNothing()
+    {
+        typeTypicalParameters();
+        type("wit", "10");
+        for (const char* name : {"vl", "pw", "cw", "w3", "wit"}) {
+            QTest::keyClick(edit(name), Qt::Key_Return);
+            QTest::keyClick(edit(name), Qt::Key_Enter);
+            QTest::keyClick(edit(name), Qt::Key_Escape);
+        }
+        mat()->setFocus();
+        QTest::keyClick(mat(), Qt::Key_Return);
+        QTest::keyClick(mat(), Qt::Key_Escape);
+        QVERIFY(edit("thi")->text().isEmpty());
+        QVERIFY(m_messages->warnings.isEmpty());
+        QVERIFY(m_form->isVisible());
+    }
+
+    void focusedButtonIsClickedBySpaceAndEnter_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("space") << int(Qt::Key_Space);
+        QTest::newRow("enter") << int(Qt::Key_Return);
+    }
+
+    void focusedButtonIsClickedBySpaceAndEnter()
+    {
+        QFETCH(int, key);
+        button("Command1")->setFocus();
+        QTest::keyClick(button("Command1"), Qt::Key(key));
+        QCOMPARE(m_messages->warnings.size(), 6);
+    }
+
+    void picks_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<QString>("density");
+        QTest::newRow("Agate") << "en_US"
+                               << "Agate"
+                               << "2.6";
+        QTest::newRow("comma locale, Agate") << "de_DE"
+                                             << "Agate"
+                                             << "2,6";
+        QTest::newRow("Actinolite") << "en_US"
+                                    << "Actinolite"
+                                    << "3.25";
+        QTest::newRow("Alabaster") << "en_US"
+                                   << "Alabaster"
+                                   << "2.25";
+        QTest::newRow("last row") << "en_US"
+                                  << "Zirconia"
+                                  << "5.8";
+    }
+
+    void picks()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, material);
+        QFETCH(QString, density);
+        QLocale::setDefault(QLocale(locale));
+        pickFromList(material);
+        QCOMPARE(edit("spec")->text(), density);
+        QCOMPARE(mat()->currentText(), material);
+    }
+
+    void pickMapsThroughItemData()
+    {
+        // Were the list ever reordered, the row stored with the item still decides.
+        mat()->setItemData(1, 0);
+        pickFromList(QStringLiteral("Agate"));
+        QCOMPARE(edit("spec")->text(), QStringLiteral("3.25"));
+    }
+
+    void secondPickReplacesTheFirst()
+    {
+        pickFromList(QStringLiteral("Agate"));
+        pickFromList(QStringLiteral("Diamond"));
+        QCOMPARE(edit("spec")->text(), QStringLiteral("3.52"));
+    }
+
+    void arrowKeysPick()
+    {
+        mat()->setFocus();
+        QTest::keyClick(mat(), Qt::Key_Down);
+        QCOMPARE(edit("spec")->text(), QStringLiteral("3.25"));
+        QTest::keyClick(mat(), Qt::Key_Down);
+        QCOMPARE(mat()->currentText(), QStringLiteral("Agate"));
+        QCOMPARE(edit("spec")->text(), QStringLiteral("2.6"));
+    }
+
+    void typingIsNoPick()
+    {
+        mat()->setFocus();
+        mat()->lineEdit()->selectAll();
+        QTest::keyClicks(mat(), QStringLiteral("Agate"));
+        QVERIFY(edit("spec")->text().isEmpty());
+        QTest::keyClick(mat(), Qt::Key_Return);
+        QVERIFY(edit("spec")->text().isEmpty());
+        QCOMPARE(mat()->count(), 71);
+        QTest::keyClicks(mat(), QStringLiteral("Moonstone"));
+        QTest::keyClick(mat(), Qt::Key_Return);
+        QCOMPARE(mat()->count(), 71);
+        QTest::keyClick(mat(), Qt::Key_Tab); // leaving the field is no pick either
+        QVERIFY(edit("spec")->text().isEmpty());
+    }
+
+    void wheelDoesNotChangeTheMaterial()
+    {
+        pickFromList(QStringLiteral("Agate"));
+        const QPoint centre = mat()->rect().center();
+        for (int delta : {-120, 120, -120}) {
+            QWheelEvent wheel(centre, mat()->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(mat(), &wheel);
+        }
+        QCOMPARE(mat()->currentText(), QStringLiteral("Agate"));
+        QCOMPARE(edit("spec")->text(), QStringLiteral("2.6"));
+    }
+
+    void typicalUseEndToEnd()
+    {
+        typeTypicalParameters();
+        QCOMPARE(edit("spec")->text(), QStringLiteral("3.25"));
+        type("wit", "10");
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QVERIFY(m_messages->warnings.isEmpty());
+        QCOMPARE(edit("thi")->text(), QStringLiteral("5.80"));
+        QCOMPARE(edit("ct")->text(), QStringLiteral("9.75"));
+        QCOMPARE(edit("lengh")->text(), QStringLiteral("10.00"));
+        QCOMPARE(edit("pavillion")->text(), QStringLiteral("4.30"));
+        QCOMPARE(edit("crown")->text(), QStringLiteral("1.50"));
+        QCOMPARE(edit("wit")->text(), QStringLiteral("10"));
+
+        edit("thi")->setText(QStringLiteral("changed"));
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QCOMPARE(edit("thi")->text(), QStringLiteral("changed")); // four targets filled: nothing written
+
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        for (const char* name : {"wit", "lengh", "thi", "ct", "pavillion", "crown"})
+            QVERIFY2(edit(name)->text().isEmpty(), name);
+        QCOMPARE(edit("spec")->text(), QStringLiteral("3.25"));
+        QCOMPARE(edit("vl")->text(), QStringLiteral("1"));
+        QCOMPARE(mat()->currentText(), QStringLiteral("Actinolite"));
+    }
+
+    void everyCaseThroughTheFields_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QStringList>("expected"); // wit, lengh, thi, ct, pavillion, crown
+        QTest::newRow("width") << "wit"
+                               << "10" << QStringList{"10", "15.00", "5.80", "9.75", "4.30", "1.50"};
+        QTest::newRow("length") << "lengh"
+                                << "15" << QStringList{"10.00", "15", "5.80", "9.75", "4.30", "1.50"};
+        QTest::newRow("weight") << "ct"
+                                << "9.75" << QStringList{"10.00", "15.00", "5.80", "9.75", "4.30", "1.50"};
+        QTest::newRow("height") << "thi"
+                                << "5.8" << QStringList{"10.00", "15.00", "5.8", "9.75", "4.30", "1.50"};
+    }
+
+    void everyCaseThroughTheFields()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, given);
+        QFETCH(QStringList, expected);
+        typeTypicalParameters();
+        type("vl", "1.5");
+        type(target, given);
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QVERIFY(m_messages->warnings.isEmpty());
+        const QStringList names{"wit", "lengh", "thi", "ct", "pavillion", "crown"};
+        QStringList shown;
+        for (const QString& name : names)
+            shown << edit(name)->text();
+        QCOMPARE(shown, expected);
+    }
+
+    void resetsKeepTheStoredNumbers()
+    {
+        typeTypicalParameters();
+        type("wit", "10");
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        const core::CalcState stored = m_form->calcState();
+
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QCOMPARE(m_form->calcState(), stored);
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        QCOMPARE(m_form->calcState(), stored);
+        for (const QString& name : textFields)
+            QVERIFY2(edit(name)->text().isEmpty(), qPrintable(name));
+        QCOMPARE(mat()->currentText(), QStringLiteral("Material"));
+        QCOMPARE(mat()->count(), 71);
+
+        // Only the width given: the warnings come, then the stored density and ratios are used.
+        type("wit", "10");
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QCOMPARE(m_messages->warnings.size(), 5);
+        QCOMPARE(edit("ct")->text(), QStringLiteral("9.75"));
+        QCOMPARE(edit("thi")->text(), QStringLiteral("5.80"));
+
+        pickFromList(QStringLiteral("Agate"));
+        QCOMPARE(edit("spec")->text(), QStringLiteral("2.6"));
+    }
+
+    void warningsComeInOrder()
+    {
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QCOMPARE(m_messages->warnings,
+                 (QStringList{"Please Select a Material.", "Please insert a valid L/W Thanks.",
+                              "Please insert a valid P/W Thanks.", "Please insert a valid C/W Thanks.",
+                              "Please insert a valid Vol/W3 Thanks.", "Please insert at least a known dimension ."}));
+        for (const QString& name : textFields)
+            QVERIFY2(edit(name)->text().isEmpty(), qPrintable(name));
+    }
+
+    void exitClosesTheWindow()
+    {
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QVERIFY(!m_form->isVisible());
+        QVERIFY(m_messages->warnings.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

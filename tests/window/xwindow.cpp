@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Test helper for a real X server.
+//   xwindow wait NAME [SECONDS]   waits until a top-level window called NAME is mapped; prints WIDTHxHEIGHT
+//   xwindow close NAME            asks that window to close, as a window manager's close button does
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/select.h>
+
+namespace {
+
+bool hasName(Display* display, Window window, const char* name)
+{
+    char* title = nullptr;
+    if (!XFetchName(display, window, &title) || !title)
+        return false;
+    const bool same = std::strcmp(title, name) == 0;
+    XFree(title);
+    return same;
+}
+
+bool isViewable(Display* display, Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+Window findMapped(Display* display, const char* name)
+{
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (XQueryTree(display, root, &root, &parent, &children, &count)) {
+        for (unsigned i = 0; i < count && !found; ++i) {
+            if (hasName(display, children[i], name) && isViewable(display, children[i]))
+                found = children[i];
+        }
+        XFree(children);
+    }
+    return found;
+}
+
+int waitFor(Display* display, const char* name, double seconds)
+{
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    Window window = findMapped(display, name);
+    while (!window) {
+        while (!window && XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && hasName(display, event.xmap.window, name))
+                window = event.xmap.window;
+        }
+        if (window)
+            break;
+        const auto left = deadline - std::chrono::steady_clock::now();
+        if (left <= std::chrono::steady_clock::duration::zero()) {
+            std::fprintf(stderr, "no window called %s within %.0f s\n", name, seconds);
+            return 1;
+        }
+        const int fd = ConnectionNumber(display);
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(fd, &readable);
+        timeval timeout{0, 50000};
+        select(fd + 1, &readable, nullptr, nullptr, &timeout);
+    }
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    std::printf("%dx%d\n", attributes.width, attributes.height);
+    return 0;
+}
+
+int close(Display* display, const char* name)
+{
+    const Window window = findMapped(display, name);
+    if (!window) {
+        std::fprintf(stderr, "no window called %s\n", name);
+        return 1;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | xwindow close NAME\n");
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "cannot open display\n");
+        return 2;
+    }
+    const std::string command = argv[1];
+    int status = 2;
+    if (command == "wait")
+        status = waitFor(display, argv[2], argc > 3 ? std::stod(argv[3]) : 20);
+    else if (command == "close")
+        status = close(display, argv[2]);
+    XCloseDisplay(display);
+    return status;
+}
