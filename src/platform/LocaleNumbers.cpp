@@ -14,12 +14,24 @@ QLocale userLocale()
     return locale;
 }
 
+// Right-to-left locales write their minus sign with an invisible direction mark (Arabic, Persian,
+// Hebrew), which QLocale then fails to read back. The marks carry no meaning for a number.
+QString withoutDirectionMarks(QString text)
+{
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+               (u >= 0x2066 && u <= 0x2069);
+    });
+    return text;
+}
+
 } // namespace
 
 std::optional<double> localeToDouble(const QString& text)
 {
     bool ok = false;
-    const double value = userLocale().toDouble(text, &ok);
+    const double value = userLocale().toDouble(withoutDirectionMarks(text), &ok);
     if (!ok)
         return std::nullopt;
     return value;

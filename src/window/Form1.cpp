@@ -67,6 +67,8 @@ void Form1::buildControls()
         case Kind::TextBox: {
             auto* edit = new QLineEdit(container);
             edit->setReadOnly(spec.readOnly);
+            // A pasted text is taken whole: cutting it short could turn a non-number into a number.
+            edit->setMaxLength(std::numeric_limits<int>::max());
             if (spec.textColour)
                 setTextColour(edit, QPalette::Text, *spec.textColour);
             widget = edit;

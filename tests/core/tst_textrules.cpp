@@ -51,6 +51,10 @@ private slots:
                                                << "15" << 15.0;
         QTest::newRow("largest double") << "C"
                                         << "1.7976931348623157e308" << 1.7976931348623157e308;
+        QTest::newRow("Arabic digits") << "ar_EG"
+                                       << "\u0661\u0665\u066B\u0665" << 15.5;
+        QTest::newRow("direction mark before the number") << "he_IL"
+                                                          << "\u200F-15.5" << -15.5;
     }
 
     void parseAccepted()
@@ -132,7 +136,7 @@ private slots:
         QTest::newRow("comma locale") << "de_DE" << 9.75 << "9,75";
         QTest::newRow("comma locale, no grouping") << "de_DE" << 1234567.891 << "1234567,89";
         QTest::newRow("comma locale, negative") << "de_DE" << -4.3 << "-4,30";
-        QTest::newRow("largest double keeps every digit") << "C" << 1e20 << "100000000000000000000.00";
+        QTest::newRow("large value keeps every digit") << "C" << 1e20 << "100000000000000000000.00";
     }
 
     void formatResult()
@@ -169,6 +173,9 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::newRow("point locale") << "en_US";
         QTest::newRow("comma locale") << "de_DE";
+        QTest::newRow("Arabic locale, minus with a letter mark") << "ar_EG";
+        QTest::newRow("Persian locale, minus with a direction mark") << "fa_IR";
+        QTest::newRow("Hebrew locale, minus with a direction mark") << "he_IL";
     }
 
     void resultParsesBackRounded()

@@ -5,7 +5,7 @@ program=$1 xwindow=$2
 "$program" &
 pid=$!
 trap 'kill $pid 2>/dev/null' EXIT
-size=$("$xwindow" wait Tavelon 30) || { echo "FAIL: the window never mapped"; exit 1; }
+size=$("$xwindow" wait Tavelon 30) || { echo "FAIL: the window never mapped"; xwininfo -root -tree; ps -o pid,stat,etime,cmd -p $pid; exit 1; }
 echo "mapped, client area $size"
 [ "$size" = "303x487" ] || { echo "FAIL: client area $size, expected 303x487"; exit 1; }
 "$xwindow" close Tavelon || exit 1

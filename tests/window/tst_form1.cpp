@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CalcState.h"
+#include "core/Calculate.h"
 #include "platform/MessageService.h"
 #include "window/Form1.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -449,6 +451,47 @@ private slots:
                               "Please insert a valid Vol/W3 Thanks.", "Please insert at least a known dimension ."}));
         for (const QString& name : textFields)
             QVERIFY2(edit(name)->text().isEmpty(), qPrintable(name));
+    }
+
+    void hostileTextsLeaveTheWindowWhole_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1 MB of digits") << "en_US" << QString(1 << 20, QLatin1Char('7'));
+        QTest::newRow("control characters") << "en_US" << QStringLiteral("1\x01\x02\t\r\n\x1b[2J5");
+        QTest::newRow("400 digits") << "en_US" << QString(400, QLatin1Char('9'));
+        QTest::newRow("1e309") << "en_US" << QStringLiteral("1e309");
+        QTest::newRow("nan") << "en_US" << QStringLiteral("nan");
+        QTest::newRow("comma number under a point locale") << "en_US" << QStringLiteral("2,6");
+        QTest::newRow("point number under a comma locale") << "de_DE" << QStringLiteral("2.6");
+        QTest::newRow("right-to-left text") << "ar_EG" << QStringLiteral("\u200F\u0661\u0665\u066B\u0665 \u0645\u0645");
+        QTest::newRow("lone surrogate") << "en_US" << QString(QChar(0xD800));
+    }
+
+    void hostileTextsLeaveTheWindowWhole()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(locale));
+        pickFromList(QStringLiteral("Agate"));
+        QApplication::clipboard()->setText(text);
+        for (const char* name : {"vl", "pw", "cw", "w3", "wit", "lengh", "thi", "ct"}) {
+            edit(name)->setFocus();
+            QTest::keyClick(edit(name), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(edit(name)->text().size(), text.size());
+        }
+        mat()->setFocus();
+        QTest::keyClick(mat(), Qt::Key_V, Qt::ControlModifier);
+        for (const char* name : {"Command1", "Command4", "Command1", "Command2", "Command1"})
+            QTest::mouseClick(button(name), Qt::LeftButton);
+        QCOMPARE(mat()->count(), 71);
+        const QStringList known = core::knownWarnings();
+        for (const QString& warning : m_messages->warnings)
+            QVERIFY2(known.contains(warning), qPrintable(warning));
+        type("vl", "1.5");
+        QCOMPARE(edit("vl")->text(), QStringLiteral("1.5"));
+        pickFromList(QStringLiteral("Diamond"));
+        QCOMPARE(edit("spec")->text(), QLocale().toString(3.52));
     }
 
     void exitClosesTheWindow()
