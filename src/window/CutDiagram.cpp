@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/CutDiagram.h"
 
+#include "window/Artwork.h"
 #include "window/Layout.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace window {
 
@@ -21,13 +21,8 @@ void CutDiagram::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     const qreal ratio = devicePixelRatioF();
-    if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio) {
-        m_rendered = QPixmap(pictureSize * ratio);
-        m_rendered.setDevicePixelRatio(ratio);
-        m_rendered.fill(Qt::white);
-        QPainter painter(&m_rendered);
-        QSvgRenderer(QStringLiteral(":/cut.svg")).render(&painter, QRectF(QPointF(0, 0), pictureSize));
-    }
+    if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio)
+        m_rendered = renderArt(QStringLiteral(":/cut.svg"), pictureSize, ratio, Qt::white);
     QPainter(this).drawPixmap(contentsRect().topLeft(), m_rendered);
 }
 

@@ -6,12 +6,12 @@
 #include "core/TextRules.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramEnd.h"
+#include "window/Artwork.h"
 #include "window/CutDiagram.h"
 #include "window/Layout.h"
 #include "window/MaterialBox.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,7 +45,7 @@ Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(pare
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavelon"));
-    setWindowIcon(QIcon(QStringLiteral(":/tavelon.svg")));
+    setWindowIcon(programIcon());
     setFont(standardFont());
     resize(clientSize);
     buildControls();

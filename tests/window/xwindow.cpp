@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper for a real X server.
-//   xwindow wait NAME [SECONDS]   waits until a top-level window called NAME is mapped; prints WIDTHxHEIGHT
+//   xwindow wait NAME [SECONDS]   waits until a top-level window called NAME is mapped; prints WIDTHxHEIGHT ID
 //   xwindow close NAME            asks that window to close, as a window manager's close button does
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -72,7 +72,7 @@ int waitFor(Display* display, const char* name, double seconds)
     }
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
-    std::printf("%dx%d\n", attributes.width, attributes.height);
+    std::printf("%dx%d 0x%lx\n", attributes.width, attributes.height, window);
     return 0;
 }
 
