@@ -6,11 +6,13 @@
 
 namespace window {
 
-// Renders a piece of the built-in vector art at a logical size, sharp at the given screen scale.
-QPixmap renderArt(const QString& resource, QSize size, qreal devicePixelRatio, const QColor& background);
+// The artwork is drawn as SVG and rendered to pixels when the program is built, so start-up loads
+// neither an SVG renderer nor any image format plugin.
 
-// The program's icon at the sizes window systems ask for, drawn from the same vector art, so the
-// SVG icon plugin need not be loaded at start-up.
+// The cut diagram, sharp at the given screen scale.
+QPixmap cutDiagram(qreal devicePixelRatio);
+
+// The program's icon at the sizes window systems ask for.
 QIcon programIcon();
 
 } // namespace window

@@ -2,7 +2,6 @@
 #include "window/CutDiagram.h"
 
 #include "window/Artwork.h"
-#include "window/Layout.h"
 
 #include <QPainter>
 
@@ -21,8 +20,10 @@ void CutDiagram::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     const qreal ratio = devicePixelRatioF();
-    if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio)
-        m_rendered = renderArt(QStringLiteral(":/cut.svg"), pictureSize, ratio, Qt::white);
+    if (m_rendered.isNull() || m_ratio != ratio) {
+        m_rendered = cutDiagram(ratio);
+        m_ratio = ratio;
+    }
     QPainter(this).drawPixmap(contentsRect().topLeft(), m_rendered);
 }
 

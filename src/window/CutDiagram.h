@@ -6,8 +6,8 @@
 
 namespace window {
 
-// The cut diagram at its own size inside a two-pixel sunken border. The vector art is rendered once
-// per screen scale and kept, so repaints only copy pixels.
+// The cut diagram at its own size inside a two-pixel sunken border. The picture is loaded once per
+// screen scale and kept, so repaints only copy pixels.
 class CutDiagram final : public QFrame
 {
     Q_OBJECT
@@ -20,6 +20,7 @@ protected:
 
 private:
     QPixmap m_rendered;
+    qreal m_ratio = 0;
 };
 
 } // namespace window

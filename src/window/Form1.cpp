@@ -11,6 +11,7 @@
 #include "window/Layout.h"
 #include "window/MaterialBox.h"
 
+#include <QCommonStyle>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,17 +20,6 @@
 namespace window {
 
 namespace {
-
-QFont standardFont()
-{
-    // Stands in for the classic 8-point dialog face; Liberation Sans keeps its narrow metrics.
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
-    return font;
-}
 
 void setTextColour(QWidget* widget, QPalette::ColorRole role, QRgb colour)
 {
@@ -52,6 +42,8 @@ Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(pare
     load();
 }
 
+Form1::~Form1() = default;
+
 void Form1::buildControls()
 {
     QWidget* frame = nullptr;
@@ -61,9 +53,15 @@ void Form1::buildControls()
         const QString caption = QString::fromUtf8(spec.caption);
         QWidget* widget = nullptr;
         switch (spec.kind) {
-        case Kind::Frame:
-            widget = frame = new QGroupBox(caption, container);
+        case Kind::Frame: {
+            auto* group = new QGroupBox(caption, container);
+            // The classic etched frame. The default style's frame comes from an image whose loading
+            // brings in every image format plugin at start-up.
+            m_frameStyle = std::make_unique<QCommonStyle>();
+            group->setStyle(m_frameStyle.get());
+            widget = frame = group;
             break;
+        }
         case Kind::TextBox: {
             auto* edit = new QLineEdit(container);
             edit->setReadOnly(spec.readOnly);

@@ -11,8 +11,10 @@
 
 #include <QWidget>
 #include <map>
+#include <memory>
 
 class QComboBox;
+class QCommonStyle;
 class QLineEdit;
 
 namespace platform {
@@ -27,6 +29,7 @@ class Form1 final : public QWidget, private core::Form
 
 public:
     Form1(platform::MessageService& messages, QWidget* parent = nullptr);
+    ~Form1() override;
 
     const core::CalcState& calcState() const { return m_state; }
 
@@ -51,6 +54,7 @@ private:
     core::Materials m_materials;
     QComboBox* m_mat = nullptr;
     std::map<core::Field, QLineEdit*> m_fields;
+    std::unique_ptr<QCommonStyle> m_frameStyle;
 };
 
 } // namespace window

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Layout.h"
 
-#include <QString>
+#include <QFont>
+#include <QStringList>
 
 namespace window {
 
@@ -65,6 +66,17 @@ std::span<const ControlSpec> controls()
 std::span<const char* const> tabOrder()
 {
     return tabs;
+}
+
+QFont standardFont()
+{
+    // Stands in for the classic 8-point dialog face; Liberation Sans keeps its narrow metrics.
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8);
+    return font;
 }
 
 QString footerText()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QRgb>
 #include <optional>
@@ -40,7 +41,10 @@ std::span<const char* const> tabOrder();
 
 QString footerText();
 
+// The face of the window and its message boxes; main() makes it the application's font before any
+// widget exists, so the desktop's default face is never loaded as well.
+QFont standardFont();
+
 constexpr QSize clientSize{4545 / twipsPerPixel, 7305 / twipsPerPixel};
-constexpr QSize pictureSize{279, 92};
 
 } // namespace window

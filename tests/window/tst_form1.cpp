@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -140,6 +141,37 @@ private slots:
         QVERIFY(edit("crown")->isReadOnly());
         QVERIFY(edit("pavillion")->isReadOnly());
         QCOMPARE(m_form->calcState(), core::CalcState{});
+    }
+
+    void pictureShowsTheFieldColours()
+    {
+        const QImage shown = control("Image1")->grab().toImage();
+        QCOMPARE(shown.size(), QSize(283, 96));
+        const auto holds = [&](QRgb colour) {
+            for (int y = 2; y < 94; ++y)
+                for (int x = 2; x < 281; ++x)
+                    if ((shown.pixel(x, y) & 0xFFFFFF) == colour)
+                        return true;
+            return false;
+        };
+        QVERIFY2(holds(0x0000FF), "no width blue");
+        QVERIFY2(holds(0xFF8000), "no length orange");
+        QVERIFY2(holds(0xFF0000), "no crown red");
+        QVERIFY2(holds(0x00C000), "no pavilion green");
+        QCOMPARE(shown.pixel(3, 3) & 0xFFFFFF, 0xFFFFFFu); // on white
+        QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
+    // Start-up stays lean: drawing the window loads no image format plugin and no SVG module.
+    void drawingLoadsNoImagePlugins()
+    {
+        m_form->grab();
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(!mapped.contains("imageformats"));
+        QVERIFY(!mapped.contains("libQt6Svg"));
     }
 
     void captionsSitBesideTheirFields_data()

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test helper for a real X server.
-//   xwindow wait NAME [SECONDS]   waits until a top-level window called NAME is mapped; prints WIDTHxHEIGHT ID
-//   xwindow close NAME            asks that window to close, as a window manager's close button does
+// Helper for tests and benchmarks on a real X server.
+//   xwindow wait NAME [SECONDS]     waits until a top-level window called NAME is mapped; prints WIDTHxHEIGHT ID
+//   xwindow close NAME              asks that window to close, as a window manager's close button does
+//   xwindow launch NAME -- CMD...   starts CMD and waits for its window; prints the milliseconds from exec
+//                                   to the MapNotify, and the process id. The process is left running.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <sys/select.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,12 +48,12 @@ Window findMapped(Display* display, const char* name)
     return found;
 }
 
-int waitFor(Display* display, const char* name, double seconds)
+// Waits, event-driven, for the MapNotify of a window called NAME; the caller has selected
+// SubstructureNotify on the root window before the window could have been mapped.
+Window waitForMap(Display* display, const char* name, double seconds, bool lookFirst)
 {
-    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    XSync(display, False);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    Window window = findMapped(display, name);
+    Window window = lookFirst ? findMapped(display, name) : 0;
     while (!window) {
         while (!window && XPending(display)) {
             XEvent event;
@@ -61,7 +66,7 @@ int waitFor(Display* display, const char* name, double seconds)
         const auto left = deadline - std::chrono::steady_clock::now();
         if (left <= std::chrono::steady_clock::duration::zero()) {
             std::fprintf(stderr, "no window called %s within %.0f s\n", name, seconds);
-            return 1;
+            return 0;
         }
         const int fd = ConnectionNumber(display);
         fd_set readable;
@@ -70,6 +75,21 @@ int waitFor(Display* display, const char* name, double seconds)
         timeval timeout{0, 50000};
         select(fd + 1, &readable, nullptr, nullptr, &timeout);
     }
+    return window;
+}
+
+void selectMaps(Display* display)
+{
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+}
+
+int waitFor(Display* display, const char* name, double seconds)
+{
+    selectMaps(display);
+    const Window window = waitForMap(display, name, seconds, true);
+    if (!window)
+        return 1;
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
     std::printf("%dx%d 0x%lx\n", attributes.width, attributes.height, window);
@@ -95,12 +115,35 @@ int close(Display* display, const char* name)
     return 0;
 }
 
+int launch(Display* display, const char* name, char* command[])
+{
+    selectMaps(display);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execvp(command[0], command);
+        std::perror(command[0]);
+        _exit(127);
+    }
+    if (pid < 0)
+        return 2;
+    const Window window = waitForMap(display, name, 30, false);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    if (!window) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return 1;
+    }
+    std::printf("%.2f %d\n", std::chrono::duration<double, std::milli>(elapsed).count(), int(pid));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | xwindow close NAME\n");
+        std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | close NAME | launch NAME -- CMD...\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -114,6 +157,8 @@ int main(int argc, char* argv[])
         status = waitFor(display, argv[2], argc > 3 ? std::stod(argv[3]) : 20);
     else if (command == "close")
         status = close(display, argv[2]);
+    else if (command == "launch" && argc > 4 && std::string(argv[3]) == "--")
+        status = launch(display, argv[2], argv + 4);
     XCloseDisplay(display);
     return status;
 }
