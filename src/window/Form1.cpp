@@ -44,104 +44,98 @@ Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(pare
 
 Form1::~Form1() = default;
 
+QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    const Traits& traits = spec.traits;
+    switch (spec.kind) {
+    case Kind::Frame: {
+        auto* group = new QGroupBox(caption, container);
+        // The classic etched frame. The default style's frame comes from an image whose loading
+        // brings in every image format plugin at start-up.
+        m_frameStyle = std::make_unique<QCommonStyle>();
+        group->setStyle(m_frameStyle.get());
+        return group;
+    }
+    case Kind::TextBox: {
+        auto* edit = new QLineEdit(container);
+        edit->setReadOnly(traits.readOnly);
+        // A pasted text is taken whole: cutting it short could turn a non-number into a number.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        if (traits.textColour)
+            setTextColour(edit, QPalette::Text, *traits.textColour);
+        return edit;
+    }
+    case Kind::ComboBox:
+        m_mat = new MaterialBox(container);
+        m_mat->setAccessibleName(caption);
+        return m_mat;
+    case Kind::Button: {
+        auto* button = new QPushButton(caption, container);
+        button->setAutoDefault(true); // Enter clicks a focused button, as Space does
+        if (traits.bold) {
+            QFont bold = font();
+            bold.setPointSizeF(9.75);
+            bold.setBold(true);
+            button->setFont(bold);
+        }
+        return button;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(caption, container);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment((traits.captionOf ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        label->setWordWrap(traits.wrap);
+        if (traits.textColour)
+            setTextColour(label, QPalette::WindowText, *traits.textColour);
+        return label;
+    }
+    case Kind::Picture:
+        return new CutDiagram(container);
+    case Kind::Line: {
+        auto* line = new QFrame(container);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, QColor(*traits.textColour));
+        line->setPalette(palette);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
 void Form1::buildControls()
 {
     QWidget* frame = nullptr;
-    std::map<QString, QLabel*> captions;
     for (const ControlSpec& spec : controls()) {
-        QWidget* container = spec.container == Container::Frame ? frame : this;
-        const QString caption = QString::fromUtf8(spec.caption);
-        QWidget* widget = nullptr;
-        switch (spec.kind) {
-        case Kind::Frame: {
-            auto* group = new QGroupBox(caption, container);
-            // The classic etched frame. The default style's frame comes from an image whose loading
-            // brings in every image format plugin at start-up.
-            m_frameStyle = std::make_unique<QCommonStyle>();
-            group->setStyle(m_frameStyle.get());
-            widget = frame = group;
-            break;
-        }
-        case Kind::TextBox: {
-            auto* edit = new QLineEdit(container);
-            edit->setReadOnly(spec.readOnly);
-            // A pasted text is taken whole: cutting it short could turn a non-number into a number.
-            edit->setMaxLength(std::numeric_limits<int>::max());
-            if (spec.textColour)
-                setTextColour(edit, QPalette::Text, *spec.textColour);
-            widget = edit;
-            break;
-        }
-        case Kind::ComboBox: {
-            auto* box = new MaterialBox(container);
-            box->setAccessibleName(caption);
-            m_mat = box;
-            widget = box;
-            break;
-        }
-        case Kind::Button: {
-            auto* button = new QPushButton(caption, container);
-            button->setAutoDefault(true); // Enter clicks a focused button, as Space does
-            widget = button;
-            break;
-        }
-        case Kind::Label: {
-            auto* label = new QLabel(caption, container);
-            label->setTextFormat(Qt::PlainText);
-            if (spec.captionOf) {
-                label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-                captions[QString::fromUtf8(spec.captionOf)] = label;
-            } else {
-                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                label->setWordWrap(true);
-            }
-            if (spec.textColour)
-                setTextColour(label, QPalette::WindowText, *spec.textColour);
-            widget = label;
-            break;
-        }
-        case Kind::Picture:
-            widget = new CutDiagram(container);
-            break;
-        case Kind::Line: {
-            auto* line = new QFrame(container);
-            line->setAutoFillBackground(true);
-            QPalette palette = line->palette();
-            palette.setColor(QPalette::Window, QColor(*spec.textColour));
-            line->setPalette(palette);
-            widget = line;
-            break;
-        }
-        }
+        QWidget* widget = createControl(spec, spec.container == Container::Frame ? frame : this);
+        if (spec.kind == Kind::Frame)
+            frame = widget;
         widget->setObjectName(QString::fromUtf8(spec.name));
         QRect geometry = pixels(spec.left, spec.top, spec.width, spec.height);
-        if (spec.captionOf) {
+        if (spec.traits.captionOf) {
             // The stand-in face runs a little wider than the classic one: a caption grows to the left,
             // keeping its right edge against its field, rather than lose its first letters.
-            const int needed = widget->fontMetrics().horizontalAdvance(caption);
+            const int needed = widget->fontMetrics().horizontalAdvance(QString::fromUtf8(spec.caption));
             if (needed > geometry.width())
                 geometry.setLeft(std::max(0, geometry.right() + 1 - needed));
         }
         widget->setGeometry(geometry);
-        widget->setEnabled(!spec.disabled);
+        widget->setEnabled(!spec.traits.disabled);
     }
 
-    findChild<QLabel*>(QStringLiteral("Label13"))->setText(footerText());
-    findChild<QLabel*>(QStringLiteral("Label13"))->setWordWrap(false);
-    QFont bold = font();
-    bold.setPointSizeF(9.75);
-    bold.setBold(true);
-    findChild<QPushButton*>(QStringLiteral("Command1"))->setFont(bold);
-
     for (core::Field id : core::allFields) {
-        if (id == core::Field::mat)
+        if (id != core::Field::mat)
+            m_fields[id] = findChild<QLineEdit*>(core::controlName(id));
+    }
+    // Each caption names its field for screen readers, too.
+    for (const ControlSpec& spec : controls()) {
+        if (!spec.traits.captionOf)
             continue;
-        auto* edit = findChild<QLineEdit*>(core::controlName(id));
-        m_fields[id] = edit;
-        if (QLabel* label = captions[core::controlName(id)]) {
-            label->setBuddy(edit);
-            edit->setAccessibleName(label->text().trimmed());
-        }
+        auto* label = findChild<QLabel*>(QString::fromUtf8(spec.name));
+        auto* edit = findChild<QLineEdit*>(QString::fromUtf8(spec.traits.captionOf));
+        label->setBuddy(edit);
+        edit->setAccessibleName(label->text().trimmed());
     }
 
     QWidget* previous = nullptr;
@@ -154,13 +148,14 @@ void Form1::buildControls()
     m_mat->setFocus();
 
     connect(m_mat, &QComboBox::activated, this, &Form1::onMaterialPicked);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &Form1::onCalculateClicked);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &Form1::onResetAllClicked);
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this, &Form1::onExitClicked);
-    connect(findChild<QPushButton*>(QStringLiteral("Command4")), &QPushButton::clicked, this,
-            &Form1::onTargetsResetClicked);
+    const std::pair<const char*, void (Form1::*)()> buttons[] = {
+        {"Command1", &Form1::onCalculateClicked},
+        {"Command2", &Form1::onResetAllClicked},
+        {"Command3", &Form1::onExitClicked},
+        {"Command4", &Form1::onTargetsResetClicked},
+    };
+    for (const auto& [name, handler] : buttons)
+        connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this, handler);
 }
 
 void Form1::load()

@@ -13,7 +13,6 @@
 #include <map>
 #include <memory>
 
-class QComboBox;
 class QCommonStyle;
 class QLineEdit;
 
@@ -22,6 +21,9 @@ class MessageService;
 }
 
 namespace window {
+
+struct ControlSpec;
+class MaterialBox;
 
 class Form1 final : public QWidget, private core::Form
 {
@@ -34,6 +36,7 @@ public:
     const core::CalcState& calcState() const { return m_state; }
 
 private:
+    QWidget* createControl(const ControlSpec& spec, QWidget* container);
     void buildControls();
     void load();
 
@@ -52,7 +55,7 @@ private:
     platform::MessageService& m_messages;
     core::CalcState m_state;
     core::Materials m_materials;
-    QComboBox* m_mat = nullptr;
+    MaterialBox* m_mat = nullptr;
     std::map<core::Field, QLineEdit*> m_fields;
     std::unique_ptr<QCommonStyle> m_frameStyle;
 };

@@ -12,6 +12,17 @@ namespace window {
 enum class Kind { TextBox, ComboBox, Button, Frame, Label, Picture, Line };
 enum class Container { Window, Frame };
 
+// What sets a control apart from the standard one of its kind.
+struct Traits
+{
+    std::optional<QRgb> textColour = std::nullopt;
+    bool disabled = false;
+    bool readOnly = false;
+    bool bold = false;               // the 9.75-point bold face
+    bool wrap = false;               // a label that wraps its text at word boundaries
+    const char* captionOf = nullptr; // for a caption label, the field it names
+};
+
 // One control of the window. Geometry is in twips from the container's top-left corner:
 // 15 twips make one logical pixel, so the window scales as a whole on high-DPI screens.
 struct ControlSpec
@@ -21,10 +32,7 @@ struct ControlSpec
     Container container;
     const char* caption;
     int left, top, width, height;
-    std::optional<QRgb> textColour = std::nullopt;
-    bool disabled = false;
-    bool readOnly = false;
-    const char* captionOf = nullptr; // for a caption label, the field it names
+    Traits traits = {};
 };
 
 constexpr int twipsPerPixel = 15;
@@ -38,8 +46,6 @@ std::span<const ControlSpec> controls();
 
 // The order the Tab key visits; the disabled fields, labels, frame and picture are not in it.
 std::span<const char* const> tabOrder();
-
-QString footerText();
 
 // The face of the window and its message boxes; main() makes it the application's font before any
 // widget exists, so the desktop's default face is never loaded as well.

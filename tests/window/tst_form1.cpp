@@ -8,8 +8,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,6 +141,16 @@ private slots:
         QVERIFY(edit("crown")->isReadOnly());
         QVERIFY(edit("pavillion")->isReadOnly());
         QCOMPARE(m_form->calcState(), core::CalcState{});
+
+        auto* footer = m_form->findChild<QLabel*>(QStringLiteral("Label13"));
+        QVERIFY(footer->text().startsWith(QString(16, QLatin1Char(' ')) + QStringLiteral("Tavelon 1.00")));
+        QVERIFY(!footer->text().at(16).isSpace());
+        QVERIFY(footer->fontMetrics().horizontalAdvance(footer->text()) <= footer->width()); // one line
+        QCOMPARE(footer->palette().color(QPalette::WindowText), QColor(0xFF0000));
+        QCOMPARE(button("Command1")->font().pointSizeF(), 9.75);
+        QVERIFY(button("Command1")->font().bold());
+        QVERIFY(!button("Command2")->font().bold());
+        QCOMPARE(m_form->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Yeld Vol./W^3 "));
     }
 
     void pictureShowsTheFieldColours()
