@@ -34,7 +34,7 @@ constexpr Row rows[] = {
     {12, "Azurite", 3.80},
     {13, "Barite", 4.50},
     {14, "Benitoite", 3.68},
-    {15, "Beryl", 2.72},        // emerald 2.72, aquamarine 2.69; the middle of the gem range
+    {15, "Beryl", 2.72},        // the usual quoted value; emerald 2.72, aquamarine 2.69, the species 2.67-2.90
     {16, "Berillonite", 2.81},  // beryllonite
     {17, "Brasilianite", 2.98}, // brazilianite
     {18, "Calcite", 2.71},
@@ -67,8 +67,8 @@ constexpr Row rows[] = {
     {45, "Pyrite", 5.00},
     {46, "Prehnite", 2.90},
     {47, "Quartz", 2.65},
-    {48, "Rhodonite", 3.60},
-    {49, "Rutilum", 4.25}, // rutile
+    {48, "Rhodonite", 3.60}, // massive rhodonite, 3.57-3.76, which is what is cut
+    {49, "Rutilum", 4.25},   // rutile
     {50, "Scapolite", 2.68},
     {51, "Serpentine", 2.57}, // bowenite and antigorite, 2.44-2.62
     {52, "Sphalerite", 4.08},
