@@ -9,9 +9,11 @@
 #include "window/Artwork.h"
 #include "window/CutDiagram.h"
 #include "window/Layout.h"
+#include "window/Legibility.h"
 #include "window/MaterialBox.h"
 
 #include <QCommonStyle>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,12 +25,42 @@ namespace window {
 
 namespace {
 
-void setTextColour(QWidget* widget, QPalette::ColorRole role, QRgb colour)
+// Whether a label shows the whole of its text within its box.
+bool fits(const QLabel* label)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Active, role, QColor(colour));
-    palette.setColor(QPalette::Inactive, role, QColor(colour));
-    widget->setPalette(palette);
+    const QFontMetrics metrics = label->fontMetrics();
+    if (!label->wordWrap())
+        return metrics.horizontalAdvance(label->text()) <= label->width();
+    const QStringList words = label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::all_of(words.begin(), words.end(),
+                       [&](const QString& word) { return metrics.horizontalAdvance(word) <= label->width(); }) &&
+           label->heightForWidth(label->width()) <= label->height();
+}
+
+// Where the face the layout was made for is missing, a wider one takes its place: that one label's
+// font shrinks, a quarter point at a time, until its text fits rather than be cut.
+void shrinkUntilItFits(QLabel* label)
+{
+    QFont font = label->font();
+    while (!fits(label) && font.pointSizeF() > 4) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+    }
+}
+
+// How far left a caption may grow without running into what stands before it on its row.
+int leftLimit(const ControlSpec& caption)
+{
+    constexpr int gap = 4;
+    const QRect own = pixels(caption.left, caption.top, caption.width, caption.height);
+    int limit = pixels(120, 0, 0, 0).left(); // the layout's own left margin
+    for (const ControlSpec& other : controls()) {
+        const QRect rect = pixels(other.left, other.top, other.width, other.height);
+        if (&other != &caption && other.container == caption.container && rect.right() < own.left() &&
+            rect.top() <= own.bottom() && rect.bottom() >= own.top())
+            limit = std::max(limit, rect.right() + 1 + gap);
+    }
+    return limit;
 }
 
 } // namespace
@@ -38,9 +70,9 @@ Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavelon"));
     setWindowIcon(programIcon());
-    setFont(standardFont());
     resize(clientSize);
     buildControls();
+    applyColours();
     load();
 }
 
@@ -65,7 +97,9 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
         // A pasted text is taken whole: cutting it short could turn a non-number into a number.
         edit->setMaxLength(std::numeric_limits<int>::max());
         if (traits.textColour)
-            setTextColour(edit, QPalette::Text, *traits.textColour);
+            m_coloured.push_back({edit, QPalette::Text, *traits.textColour});
+        if (traits.disabled)
+            m_greyed.push_back(edit);
         return edit;
     }
     case Kind::ComboBox:
@@ -89,7 +123,7 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
         label->setAlignment((traits.captionOf ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         label->setWordWrap(traits.wrap);
         if (traits.textColour)
-            setTextColour(label, QPalette::WindowText, *traits.textColour);
+            m_coloured.push_back({label, QPalette::WindowText, *traits.textColour});
         return label;
     }
     case Kind::Picture:
@@ -116,14 +150,16 @@ void Form1::buildControls()
         widget->setObjectName(QString::fromUtf8(spec.name));
         QRect geometry = pixels(spec.left, spec.top, spec.width, spec.height);
         if (spec.traits.captionOf) {
-            // The stand-in face runs a little wider than the classic one: a caption grows to the left,
-            // keeping its right edge against its field, rather than lose its first letters.
+            // The stand-in face runs a little wider than the classic one: a caption first grows to the
+            // left, keeping its right edge against its field, into the free space before it.
             const int needed = widget->fontMetrics().horizontalAdvance(QString::fromUtf8(spec.caption));
             if (needed > geometry.width())
-                geometry.setLeft(std::max(0, geometry.right() + 1 - needed));
+                geometry.setLeft(std::max(leftLimit(spec), geometry.right() + 1 - needed));
         }
         widget->setGeometry(geometry);
         widget->setEnabled(!spec.traits.disabled);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            shrinkUntilItFits(label);
     }
 
     for (core::Field id : core::allFields) {
@@ -158,6 +194,36 @@ void Form1::buildControls()
     };
     for (const auto& [name, handler] : buttons)
         connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this, handler);
+}
+
+void Form1::applyColours()
+{
+    // Measured against what the desktop's palette puts behind each text, so a dark theme, or a change of
+    // theme while the window is open, keeps every figure readable. The window's own palette is the theme:
+    // when it changes, the window hears of it before its children are brought up to date.
+    const QPalette theme = palette();
+    std::map<QWidget*, QPalette> palettes; // only the roles set here; the rest follow the theme
+    for (const Coloured& coloured : m_coloured) {
+        const QPalette::ColorRole behind = coloured.role == QPalette::Text ? QPalette::Base : QPalette::Window;
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palettes[coloured.widget].setColor(group, coloured.role,
+                                               legibleOn(QColor(coloured.given), theme.color(group, behind)));
+    }
+    // The greyed fields hold the results: greyed, but no paler than the classic desktop draws them.
+    for (QLineEdit* edit : m_greyed)
+        palettes[edit].setColor(QPalette::Disabled, QPalette::Text,
+                                readableGrey(theme.color(QPalette::Disabled, QPalette::Text),
+                                             theme.color(QPalette::Active, QPalette::Text),
+                                             theme.color(QPalette::Disabled, QPalette::Base)));
+    for (const auto& [widget, colours] : palettes)
+        widget->setPalette(colours);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
 }
 
 void Form1::load()

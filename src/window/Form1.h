@@ -9,9 +9,11 @@
 #include "core/FieldSet.h"
 #include "core/MaterialTable.h"
 
+#include <QPalette>
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QCommonStyle;
 class QLineEdit;
@@ -39,6 +41,9 @@ private:
     QWidget* createControl(const ControlSpec& spec, QWidget* container);
     void buildControls();
     void load();
+    void applyColours();
+
+    void changeEvent(QEvent* event) override;
 
     void onMaterialPicked(int position);
     void onCalculateClicked();
@@ -58,6 +63,16 @@ private:
     MaterialBox* m_mat = nullptr;
     std::map<core::Field, QLineEdit*> m_fields;
     std::unique_ptr<QCommonStyle> m_frameStyle;
+
+    // A text in one of the layout's colours, drawn in the palette role it is given for.
+    struct Coloured
+    {
+        QWidget* widget;
+        QPalette::ColorRole role;
+        QRgb given;
+    };
+    std::vector<Coloured> m_coloured;
+    std::vector<QLineEdit*> m_greyed;
 };
 
 } // namespace window

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Layout.h"
 
-#include <QFont>
-#include <QStringList>
-
 namespace window {
 
 namespace {
@@ -70,17 +67,6 @@ std::span<const ControlSpec> controls()
 std::span<const char* const> tabOrder()
 {
     return tabs;
-}
-
-QFont standardFont()
-{
-    // Stands in for the classic 8-point dialog face; Liberation Sans keeps its narrow metrics.
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
-    return font;
 }
 
 } // namespace window

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFont>
 #include <QRect>
 #include <QRgb>
 #include <optional>
@@ -46,10 +45,6 @@ std::span<const ControlSpec> controls();
 
 // The order the Tab key visits; the disabled fields, labels, frame and picture are not in it.
 std::span<const char* const> tabOrder();
-
-// The face of the window and its message boxes; main() makes it the application's font before any
-// widget exists, so the desktop's default face is never loaded as well.
-QFont standardFont();
 
 constexpr QSize clientSize{4545 / twipsPerPixel, 7305 / twipsPerPixel};
 

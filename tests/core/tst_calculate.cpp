@@ -278,6 +278,9 @@ private slots:
                 CalcState state;
                 Calculate(form, state);
                 QVERIFY2(std::fabs(state.width - width) <= 1e-9 * width, qPrintable(inputs.join(QLatin1Char('|'))));
+                // The target given is stored as it was read, for the next calculation to use.
+                const double stored[] = {state.width, state.length, state.totalHeight, state.weightCt};
+                QCOMPARE(QString::number(stored[target], 'g', 17), targets[target]);
                 if (target != 0)
                     QCOMPARE(form.text(Field::wit), expected);
             }

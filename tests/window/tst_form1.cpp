@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CalcState.h"
 #include "core/Calculate.h"
+#include "platform/DialogFont.h"
 #include "platform/MessageService.h"
 #include "window/Form1.h"
 
@@ -10,6 +11,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +32,63 @@ public:
 
 const QStringList textFields{"spec", "vl", "pw", "cw", "w3", "wit", "lengh", "thi", "ct", "pavillion", "crown"};
 
+// WCAG 2 contrast, worked out here again so that a fault in the window's own sum cannot hide.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark desktop theme, with the colours of GNOME's dark style.
+QPalette darkPalette()
+{
+    QPalette dark;
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, QColor(0x353535)}, {QPalette::WindowText, QColor(0xEEEEEC)},
+        {QPalette::Base, QColor(0x2D2D2D)},   {QPalette::Text, QColor(0xEEEEEC)},
+        {QPalette::Button, QColor(0x3A3A3A)}, {QPalette::ButtonText, QColor(0xEEEEEC)},
+        {QPalette::Light, QColor(0x4A4A4A)},  {QPalette::Dark, QColor(0x1B1B1B)},
+        {QPalette::Mid, QColor(0x2A2A2A)},    {QPalette::Shadow, QColor(Qt::black)}};
+    for (const auto& [role, colour] : roles)
+        dark.setColor(role, colour);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x5E5E5E));
+    return dark;
+}
+
+// A text the window draws: the colour of its palette role for the widget's state, and what is behind it.
+struct Drawn
+{
+    QString name;
+    QColor text, behind;
+};
+
+QList<Drawn> drawnTexts(const QWidget* form)
+{
+    QList<Drawn> drawn;
+    const auto add = [&](const QWidget* widget, QPalette::ColorRole role, QPalette::ColorRole behind) {
+        const QPalette::ColorGroup group = !widget->isEnabled()       ? QPalette::Disabled
+                                           : widget->isActiveWindow() ? QPalette::Active
+                                                                      : QPalette::Inactive;
+        const QPalette& palette = widget->palette();
+        drawn.append({widget->objectName(), palette.color(group, role), palette.color(group, behind)});
+    };
+    for (const QWidget* widget : form->findChildren<QWidget*>()) {
+        if (qobject_cast<const QLabel*>(widget) || qobject_cast<const QGroupBox*>(widget))
+            add(widget, QPalette::WindowText, QPalette::Window);
+        else if (qobject_cast<const QPushButton*>(widget))
+            add(widget, QPalette::ButtonText, QPalette::Button);
+        else if (qobject_cast<const QComboBox*>(widget) ||
+                 (qobject_cast<const QLineEdit*>(widget) && !qobject_cast<QComboBox*>(widget->parentWidget())))
+            add(widget, QPalette::Text, QPalette::Base);
+    }
+    return drawn;
+}
+
 } // namespace
 
 class TestForm1 : public QObject
@@ -40,6 +100,7 @@ private:
     window::Form1* m_form = nullptr;
     QTimer* m_watchdog = nullptr;
     QString m_unexpectedDialog;
+    QPalette m_palette;
 
     QLineEdit* edit(const QString& name) { return m_form->findChild<QLineEdit*>(name); }
     QComboBox* mat() { return m_form->findChild<QComboBox*>(QStringLiteral("mat")); }
@@ -92,6 +153,12 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QApplication::setFont(platform::dialogFont());
+        m_palette = QApplication::palette();
+    }
+
     void init()
     {
         // Every Qt warning fails the test, except the offscreen platform's notes on what it cannot do.
@@ -118,6 +185,7 @@ private slots:
         delete m_form;
         delete m_messages;
         QLocale::setDefault(QLocale::c());
+        QApplication::setPalette(m_palette);
         QVERIFY2(m_unexpectedDialog.isEmpty(), qPrintable(m_unexpectedDialog));
     }
 
@@ -187,38 +255,53 @@ private slots:
     void captionsSitBesideTheirFields_data()
     {
         QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("drop"); // how much lower the field stands than its caption
         QTest::newRow("Density") << "sp"
+                                 << "Density"
                                  << "spec" << 0;
         QTest::newRow("L/W") << "Label3"
+                             << "L/W"
                              << "vl" << 0;
         QTest::newRow("P/W") << "Label4"
+                             << "P/W"
                              << "pw" << 0;
         QTest::newRow("C/W") << "Label5"
+                             << "C/W"
                              << "cw" << 0;
         QTest::newRow("yield") << "Label1"
+                               << "Yeld Vol./W^3 "
                                << "w3" << 0;
         QTest::newRow("width") << "Label2"
+                               << "Width Target (mm)"
                                << "wit" << 0;
         QTest::newRow("length") << "Label6"
+                                << "Lenght Target (mm)"
                                 << "lengh" << 0;
         QTest::newRow("pavilion, placed on the window") << "Label11"
+                                                        << "Pavillion (mm)"
                                                         << "pavillion" << 2;
         QTest::newRow("crown") << "Label9"
+                               << "Crown (mm)"
                                << "crown" << 0;
         QTest::newRow("total height") << "Label7"
+                                      << "Total Height Target (mm)"
                                       << "thi" << 0;
-        QTest::newRow("weight") << "Label8"
-                                << "ct" << 0;
+        QTest::newRow("weight in carats") << "Label8"
+                                          << "Final Weight (Ct)"
+                                          << "ct" << 0;
     }
 
     void captionsSitBesideTheirFields()
     {
         QFETCH(QString, label);
+        QFETCH(QString, text);
         QFETCH(QString, field);
         QFETCH(int, drop);
         auto* caption = m_form->findChild<QLabel*>(label);
+        QCOMPARE(caption->text(), text);
+        QCOMPARE(caption->font().pointSizeF(), 8.0); // the layout's own face needs no shrinking
         const QRect labelRect(caption->mapTo(m_form, QPoint()), caption->size());
         const QRect fieldRect(edit(field)->mapTo(m_form, QPoint()), edit(field)->size());
         QCOMPARE(labelRect.right() + 1 + 7, fieldRect.left());
@@ -534,6 +617,98 @@ private slots:
         QCOMPARE(edit("vl")->text(), QStringLiteral("1.5"));
         pickFromList(QStringLiteral("Diamond"));
         QCOMPARE(edit("spec")->text(), QLocale().toString(3.52));
+    }
+
+    void everyTextIsLegible_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("default light palette") << false;
+        QTest::newRow("dark palette set while the window is open") << true;
+    }
+
+    void everyTextIsLegible()
+    {
+        QFETCH(bool, dark);
+        if (dark) {
+            QApplication::setPalette(darkPalette());
+            QTRY_COMPARE(control("Label13")->palette().color(QPalette::Window), QColor(0x353535));
+        }
+        // The layout's colours: each names a quantity, on its caption and in its field alike.
+        const QMap<QString, QRgb> given{{"Label2", 0x0000FF},  {"wit", 0x0000FF},     {"Label6", 0xFF8000},
+                                        {"lengh", 0xFF8000},   {"Label11", 0x00C000}, {"Label9", 0xFF0000},
+                                        {"Label13", 0xFF0000}, {"Label12", 0xC04000}};
+        const QList<Drawn> drawn = drawnTexts(m_form);
+        QCOMPARE(drawn.size(), 30); // 13 labels, the frame, 4 buttons, 11 fields, the material box
+        for (const Drawn& text : drawn) {
+            const QString what = QStringLiteral("%1: %2 on %3, %4:1")
+                                     .arg(text.name, text.text.name(), text.behind.name())
+                                     .arg(contrast(text.text, text.behind), 0, 'f', 2);
+            if (given.contains(text.name)) {
+                const QColor layout(given.value(text.name));
+                if (dark) {
+                    QVERIFY2(std::abs(text.text.hslHue() - layout.hslHue()) <= 3, qPrintable(what));
+                    QVERIFY2(contrast(text.text, text.behind) >= 4.5, qPrintable(what));
+                } else {
+                    QVERIFY2(text.text == layout, qPrintable(what)); // exactly the layout's colour
+                }
+            } else {
+                QVERIFY2(contrast(text.text, text.behind) >= 4.5, qPrintable(what));
+            }
+        }
+        // The results are greyed, as disabled fields are, yet read as well as the classic desktop's.
+        for (const char* name : {"spec", "pavillion", "crown"}) {
+            const QPalette& palette = edit(name)->palette();
+            const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
+            const QColor base = palette.color(QPalette::Disabled, QPalette::Base);
+            QVERIFY2(!edit(name)->isEnabled(), name);
+            QVERIFY2(grey.hsvSaturation() < 16, qPrintable(grey.name()));
+            QVERIFY2(contrast(grey, base) >= 5.0, qPrintable(grey.name()));
+            QVERIFY2(contrast(grey, base) < contrast(m_form->palette().color(QPalette::Text), base) - 2,
+                     qPrintable(grey.name()));
+        }
+        // The picture stays a drawing on white.
+        QCOMPARE(control("Image1")->grab().toImage().pixel(3, 3) & 0xFFFFFF, 0xFFFFFFu);
+    }
+
+    // Where the layout's face is missing, a wider one cuts no text and pushes nothing out of the window.
+    void wideFaceFitsEveryLabel()
+    {
+        QFont wide(QStringLiteral("DejaVu Sans"));
+        wide.setPointSizeF(8);
+        QCOMPARE(QFontInfo(wide).family(), QStringLiteral("DejaVu Sans"));
+        const QFont before = QApplication::font();
+        QApplication::setFont(wide);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+        window::Form1 form(*m_messages);
+        form.show();
+        const QRect window = form.rect();
+        const QList<QWidget*> widgets = form.findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            if (!widget->isVisible())
+                continue;
+            const QRect rect(widget->mapTo(&form, QPoint()), widget->size());
+            QVERIFY2(window.contains(rect), qPrintable(widget->objectName()));
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (!label)
+                continue;
+            QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("DejaVu Sans"));
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+                for (const QString& word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                    QVERIFY2(label->fontMetrics().horizontalAdvance(word) <= label->width(), qPrintable(word));
+            } else {
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(label->objectName()));
+            }
+            QVERIFY2(label->font().pointSizeF() >= 6, qPrintable(label->objectName())); // shrunk, not hidden
+            // A caption that grew to the left stays clear of the field before it on its row.
+            for (QWidget* other : widgets) {
+                const QRect otherRect(other->mapTo(&form, QPoint()), other->size());
+                if (other != label && (qobject_cast<QLineEdit*>(other) || qobject_cast<QComboBox*>(other)) &&
+                    !qobject_cast<QComboBox*>(other->parentWidget()))
+                    QVERIFY2(!rect.intersects(otherRect), qPrintable(label->objectName() + other->objectName()));
+            }
+        }
     }
 
     void exitClosesTheWindow()

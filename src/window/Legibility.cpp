@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/Legibility.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace window {
+
+namespace {
+
+constexpr double textContrast = 4.5;    // WCAG AA for body text
+constexpr double greyedContrast = 5.3;  // the classic face's disabled text, #6D6D6D on #F0F0F0
+constexpr double lightBackground = 0.4; // relative luminance above which a background counts as light
+
+double channel(double value)
+{
+    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor& colour)
+{
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor legibleOn(const QColor& given, const QColor& background)
+{
+    if (luminance(background) >= lightBackground || contrastRatio(given, background) >= textContrast)
+        return given;
+    const QColor hsl = given.toHsl();
+    // Lightness in steps of one 8-bit level, so the colour drawn is the one measured.
+    for (int lightness = hsl.lightness() + 1; lightness <= 255; ++lightness) {
+        const QColor lighter = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
+        if (contrastRatio(lighter, background) >= textContrast)
+            return lighter;
+    }
+    return Qt::white;
+}
+
+QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& background)
+{
+    const QColor from = grey.toRgb(), to = normalText.toRgb();
+    for (int step = 0; step <= 100; ++step) {
+        const double t = step / 100.0;
+        const QColor mixed = QColor::fromRgbF(float(from.redF() + t * (to.redF() - from.redF())),
+                                              float(from.greenF() + t * (to.greenF() - from.greenF())),
+                                              float(from.blueF() + t * (to.blueF() - from.blueF())))
+                                 .toRgb();
+        // Quantised to 8 bits before measuring, as it will be drawn.
+        const QColor drawn(mixed.red(), mixed.green(), mixed.blue());
+        if (contrastRatio(drawn, background) >= greyedContrast)
+            return drawn;
+    }
+    return to;
+}
+
+} // namespace window
