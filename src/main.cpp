@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/CommandLine.h"
+#include "platform/DialogFont.h"
 #include "platform/MessageService.h"
+#include "platform/StartFailure.h"
 #include "window/Form1.h"
-#include "window/Layout.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavelon"));
     QApplication::setApplicationVersion(QStringLiteral(TAVELON_VERSION));
+    if (const std::optional<int> status = platform::answerCommandLine(argc, argv))
+        return *status;
+
+    platform::exitCleanlyWithoutDisplay();
+    QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tavelon"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavelon.Tavelon"));
 
-    QApplication::setFont(window::standardFont());
+    QApplication::setFont(platform::dialogFont());
 
     platform::QtMessageService messages;
     window::Form1 form(messages);

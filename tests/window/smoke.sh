@@ -1,25 +1,49 @@
 #!/usr/bin/env bash
-# Under a real X server: start the program, check its window, close it, expect status 0.
+# The program as a user meets it. Without a display: --help, --version and a wrong option are answered,
+# and a session with no usable window system ends with one plain line and status 1. Under a real X
+# server: the window maps with the right client size and icon, and its Exit button ends the process
+# with status 0.
 set -u
-program=$1 xwindow=$2
+program=$1 xwindow=$2 err=$(mktemp) pid=
+trap 'rm -f "$err"; [ -n "$pid" ] && kill $pid 2>/dev/null' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help) || fail "--help ended with status $?"
+[[ $out == "Usage: tavelon [options]"* && $out == *--version* ]] || fail "--help printed: $out"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version) || fail "--version ended with status $?"
+[ "$out" = "Tavelon 1.00" ] || fail "--version printed: $out"
+env -u DISPLAY -u WAYLAND_DISPLAY "$program" --no-such-option >/dev/null 2>"$err"
+status=$?
+[ $status -eq 2 ] || fail "an unknown option ended with status $status, expected 2"
+[[ $(head -n1 "$err") == "tavelon: Unknown option 'no-such-option'." ]] || fail "$(cat "$err")"
+echo "command line: --help, --version and an unknown option (status 2) without a display"
+
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tavelon-test-absent XDG_SESSION_TYPE=wayland \
+    "$program" >/dev/null 2>"$err"
+status=$?
+[ $status -eq 1 ] || { cat "$err"; fail "a session without a window system ended with status $status"; }
+line=$(grep '^tavelon: ' "$err")
+[[ $line == *'"tavelon-test-absent"'* && $line == *"DISPLAY is not set"* ]] || fail "no plain line: $(cat "$err")"
+echo "no window system: status 1 and \"$line\""
+
 "$program" &
 pid=$!
-trap 'kill $pid 2>/dev/null' EXIT
 read -r size id < <("$xwindow" wait Tavelon 30) || { echo "FAIL: the window never mapped"; xwininfo -root -tree; ps -o pid,stat,etime,cmd -p $pid; exit 1; }
 echo "mapped, client area $size"
-[ "$size" = "303x487" ] || { echo "FAIL: client area $size, expected 303x487"; exit 1; }
+[ "$size" = "303x487" ] || fail "client area $size, expected 303x487"
 # The icon reaches the window system at 16 and 32 pixels.
 icon=$(xprop -id "$id" _NET_WM_ICON)
-[[ $icon == *"Icon (16 x 16)"* && $icon == *"Icon (32 x 32)"* ]] || { echo "FAIL: no 16 and 32 pixel icon"; exit 1; }
+[[ $icon == *"Icon (16 x 16)"* && $icon == *"Icon (32 x 32)"* ]] || fail "no 16 and 32 pixel icon"
 echo "icon at 16 and 32 pixels"
-"$xwindow" close Tavelon || exit 1
+# Exit stands at (2400, 6600) twips, 2055 x 375: its middle is (228, 452) in the client area.
+xdotool mousemove --window "$id" 228 452 click 1 || fail "could not click Exit"
 for _ in $(seq 100); do
     kill -0 $pid 2>/dev/null || break
     sleep 0.1
 done
-if kill -0 $pid 2>/dev/null; then echo "FAIL: still running after close"; exit 1; fi
+if kill -0 $pid 2>/dev/null; then fail "still running after Exit"; fi
 wait $pid
 status=$?
-trap - EXIT
-[ $status -eq 0 ] || { echo "FAIL: exit status $status"; exit 1; }
-echo "closed, exit status 0"
+pid=
+[ $status -eq 0 ] || fail "exit status $status after Exit"
+echo "Exit pressed, exit status 0"
