@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix and builds the Debian package, then checks both: the exact file
-# list, the desktop entry and metainfo validators, and that the packaged program starts from where
-# the package puts it and shows its icon.
+# Installs into a temporary prefix and builds the Debian package, then checks both as a Debian
+# maintainer would: the exact file list, the desktop entry and metainfo validators, one version and
+# release date in package, changelog and metainfo, lintian with every tag shown (none may appear that
+# is not overridden with a reason), hardening-check, the manual page, and that the packaged program
+# starts from where the package puts it.
 set -euo pipefail
 build=$1 xwindow=$2 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -14,17 +16,45 @@ echo "install: exactly the expected files"
 
 desktop-file-validate "$work"/prefix/share/applications/*.desktop
 appstreamcli validate --no-net "$work"/prefix/share/metainfo/*.metainfo.xml
-grep -q '<release version="1.00"' "$work"/prefix/share/metainfo/*.metainfo.xml
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
 deb=$(ls "$work"/package/tavelon_*.deb)
 echo "package: $(basename "$deb")"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print "." substr($6, 6)}' | LC_ALL=C sort >"$work/packaged.txt"
 diff -u "$here/expected-files.txt" "$work/packaged.txt"
+[ "$(dpkg-deb -f "$deb" Section)" = math ]
 depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
-[[ $depends == *libqt6widgets6* ]]
+echo "Depends: $depends; Recommends: $(dpkg-deb -f "$deb" Recommends)"
+[[ $depends == *libqt6widgets6* && $depends == *fonts-liberation2* ]]
 
+# One release, told the same way everywhere.
+version=$(dpkg-deb -f "$deb" Version)
 dpkg-deb -x "$deb" "$work/root"
+changelog=$(zcat "$work/root/usr/share/doc/tavelon/changelog.gz")
+[[ $(head -n1 <<<"$changelog") == "tavelon ($version) "* ]] || { echo "changelog does not start at $version"; exit 1; }
+released=$(date -u -d "$(sed -n 's/^ -- .*>  //p' <<<"$changelog" | head -n1)" +%F)
+metainfo=$work/root/usr/share/metainfo/io.github.tavelon.Tavelon.metainfo.xml
+grep -q "<release version=\"$version\" date=\"$released\"" "$metainfo" ||
+    { echo "metainfo's newest release is not $version of $released"; grep '<release ' "$metainfo"; exit 1; }
+echo "version $version, released $released: package, changelog and metainfo agree"
+
+# (lintian's only word on stderr, as root, is that it would rather not run as root.)
+status=0
+lintian --pedantic --display-info --display-experimental --fail-on error,warning,info,pedantic,experimental "$deb" \
+    >"$work/lintian.txt" 2>"$work/lintian.err" || status=$?
+if [ $status -ne 0 ] || [ -s "$work/lintian.txt" ]; then
+    echo "lintian says (status $status):"; cat "$work/lintian.txt" "$work/lintian.err"; exit 1
+fi
+echo "lintian --pedantic: no tag but the overridden ones"
+# Control-flow protection: the code is compiled with it (its branch targets are marked), but Debian 12's
+# own C start-up files are not, so the linker cannot mark the program as a whole, as for every binary
+# built on it; hardening-check would then refuse it. So that check is made here instead.
+hardening-check --nocfprotection "$work/root/usr/bin/tavelon"
+marked=$(objdump -d "$work/root/usr/bin/tavelon" | grep -c endbr64)
+[ "$marked" -gt 100 ] || { echo "not compiled with -fcf-protection"; exit 1; }
+echo " Control flow protection: compiled in (endbr64 at branch targets)"
+man -l "$work/root/usr/share/man/man1/tavelon.1.gz" 2>&1 >/dev/null | { ! grep .; } || { echo "the manual page has faults"; exit 1; }
+echo "the manual page formats without a warning"
+
 cd "$work"
 xvfb-run -a -s "-screen 0 1024x768x24" "$here/../window/smoke.sh" "$work/root/usr/bin/tavelon" "$xwindow"
