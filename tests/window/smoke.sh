@@ -3,30 +3,34 @@
 # and a session with no usable window system ends with one plain line and status 1. Under a real X
 # server: the window maps with the right client size and icon, and its Exit button ends the process
 # with status 0.
+#   smoke.sh PROGRAM XWINDOW [RUNNER]   RUNNER (wine) starts a Windows build of the program
 set -u
-program=$1 xwindow=$2 err=$(mktemp) pid=
+program=$1 xwindow=$2 runner=${3:-} err=$(mktemp) pid=
+headless() { (unset DISPLAY WAYLAND_DISPLAY; ${runner:+"$runner"} "$program" "$@"); }
 trap 'rm -f "$err"; [ -n "$pid" ] && kill $pid 2>/dev/null' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help) || fail "--help ended with status $?"
+out=$(headless --help) || fail "--help ended with status $?"
 [[ $out == "Usage: tavelon [options]"* && $out == *--version* ]] || fail "--help printed: $out"
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version) || fail "--version ended with status $?"
+out=$(headless --version) || fail "--version ended with status $?"
 [ "$out" = "Tavelon 1.00" ] || fail "--version printed: $out"
-env -u DISPLAY -u WAYLAND_DISPLAY "$program" --no-such-option >/dev/null 2>"$err"
+headless --no-such-option >/dev/null 2>"$err"
 status=$?
 [ $status -eq 2 ] || fail "an unknown option ended with status $status, expected 2"
 [[ $(head -n1 "$err") == "tavelon: Unknown option 'no-such-option'." ]] || fail "$(cat "$err")"
 echo "command line: --help, --version and an unknown option (status 2) without a display"
 
-env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tavelon-test-absent XDG_SESSION_TYPE=wayland \
-    "$program" >/dev/null 2>"$err"
-status=$?
-[ $status -eq 1 ] || { cat "$err"; fail "a session without a window system ended with status $status"; }
-line=$(grep '^tavelon: ' "$err")
-[[ $line == *'"tavelon-test-absent"'* && $line == *"DISPLAY is not set"* ]] || fail "no plain line: $(cat "$err")"
-echo "no window system: status 1 and \"$line\""
+if [ -z "$runner" ]; then
+    env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tavelon-test-absent XDG_SESSION_TYPE=wayland \
+        "$program" >/dev/null 2>"$err"
+    status=$?
+    [ $status -eq 1 ] || { cat "$err"; fail "a session without a window system ended with status $status"; }
+    line=$(grep '^tavelon: ' "$err")
+    [[ $line == *'"tavelon-test-absent"'* && $line == *"DISPLAY is not set"* ]] || fail "no plain line: $(cat "$err")"
+    echo "no window system: status 1 and \"$line\""
+fi
 
-"$program" &
+${runner:+"$runner"} "$program" &
 pid=$!
 read -r size id < <("$xwindow" wait Tavelon 30) || { echo "FAIL: the window never mapped"; xwininfo -root -tree; ps -o pid,stat,etime,cmd -p $pid; exit 1; }
 echo "mapped, client area $size"
