@@ -2,6 +2,7 @@
 #include "platform/DialogFont.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace platform {
 
