@@ -38,7 +38,10 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
                        "Pick the material, type the cut's ratios to the width and the volume yield, give one\n"
                        "of width, length, total height or carat weight, and press Calculate!."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption(): its --help-all would promise the toolkit's options, which only an application
+    // object can list, and there is none yet.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     for (const char* name : toolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -57,7 +60,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         print(stderr, QStringLiteral("tavelon: %1\n%2").arg(parser.errorText(), usage));
         return 2;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help)) {
         print(stdout, usage);
         return 0;
     }

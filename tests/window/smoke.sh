@@ -21,6 +21,12 @@ headless --no-such-option >/dev/null 2>"$err"
 status=$?
 [ $status -eq 2 ] || fail "an unknown option ended with status $status, expected 2"
 [[ $(head -n1 "$err" | tr -d '\r') == "tavelon: Unknown option 'no-such-option'." ]] || fail "$(cat "$err")"
+if [ -z "$runner" ]; then
+    # The toolkit's own options still reach it: on the offscreen platform the window opens without a display.
+    (unset DISPLAY WAYLAND_DISPLAY; timeout 3 "$program" -platform offscreen -style=fusion >/dev/null 2>&1)
+    status=$?
+    [ $status -eq 124 ] || fail "-platform offscreen ended with status $status instead of opening the window"
+fi
 echo "command line: --help, --version and an unknown option (status 2) without a display"
 
 if [ -z "$runner" ]; then
