@@ -9,7 +9,7 @@ namespace window {
 namespace {
 
 constexpr double textContrast = 4.5;    // WCAG AA for body text
-constexpr double greyedContrast = 5.3;  // the classic face's disabled text, #6D6D6D on #F0F0F0
+constexpr double greyedContrast = 5.3;  // a shade darker than the classic #6D6D6D on #F0F0F0 (4.5:1)
 constexpr double lightBackground = 0.4; // relative luminance above which a background counts as light
 
 double channel(double value)

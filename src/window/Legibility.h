@@ -13,8 +13,8 @@ double contrastRatio(const QColor& a, const QColor& b);
 // lighter shade of the same hue that reads at 4.5:1, so blue still means width and red still crown.
 QColor legibleOn(const QColor& given, const QColor& background);
 
-// A greyed text as dark against its background as the classic desktop's disabled text (5.3:1):
-// the palette's own disabled grey, moved toward the normal text colour only as far as needed.
+// A greyed text at least as dark against its background as the classic desktop's disabled text, with a
+// margin (5.3:1): the palette's own disabled grey, moved toward the normal text colour only as needed.
 QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& background);
 
 } // namespace window
