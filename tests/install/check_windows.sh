@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows installer and the portable zip, under Wine in a fresh prefix: a silent install puts the
-# program, its licence and readme in Program Files\Tavelon, a Start-menu shortcut and an Add/Remove
+# program, its licences and readme in Program Files\Tavelon, a Start-menu shortcut and an Add/Remove
 # Programs entry in place, and the program starts from there; a silent uninstall leaves none of it; the
 # exe from the zip starts from wherever the zip is unpacked.
 set -euo pipefail
@@ -29,7 +29,7 @@ wineserver -w
 wine "$installer" /S
 wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/Tavelon"
-for f in tavelon.exe LICENSE.txt readme.txt Uninstall.exe; do
+for f in tavelon.exe LICENSE.txt LGPL-3.txt readme.txt Uninstall.exe; do
     [ -f "$folder/$f" ] || { echo "FAIL: no $f in Program Files\\Tavelon"; ls -la "$folder" || true; exit 1; }
 done
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tavelon/Tavelon.lnk"
@@ -57,6 +57,7 @@ mkdir "$work/unzipped"
 unzip -q "$zip" -d "$work/unzipped"
 (cd "$work/unzipped" && find . -type f | LC_ALL=C sort)
 portable=$(find "$work/unzipped" -name tavelon.exe)
-[ "$(find "$work/unzipped" -type f | wc -l)" -eq 3 ] || { echo "FAIL: the zip should hold the exe, licence and readme"; exit 1; }
+[ "$(find "$work/unzipped" -type f | wc -l)" -eq 4 ] ||
+    { echo "FAIL: the zip should hold the exe, its licence, Qt's licence and the readme"; exit 1; }
 smoke "$portable"
 echo "the zip's tavelon.exe starts and ends with status 0"
