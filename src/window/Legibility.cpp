@@ -23,13 +23,14 @@ double luminance(const QColor& colour)
     return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
 }
 
-} // namespace
-
+// WCAG 2 contrast between two colours, from 1 (none) to 21 (black on white).
 double contrastRatio(const QColor& a, const QColor& b)
 {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+} // namespace
 
 QColor legibleOn(const QColor& given, const QColor& background)
 {
@@ -48,16 +49,13 @@ QColor legibleOn(const QColor& given, const QColor& background)
 QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& background)
 {
     const QColor from = grey.toRgb(), to = normalText.toRgb();
+    const auto mix = [](int a, int b, int step) { return a + (b - a) * step / 100; };
     for (int step = 0; step <= 100; ++step) {
-        const double t = step / 100.0;
-        const QColor mixed = QColor::fromRgbF(float(from.redF() + t * (to.redF() - from.redF())),
-                                              float(from.greenF() + t * (to.greenF() - from.greenF())),
-                                              float(from.blueF() + t * (to.blueF() - from.blueF())))
-                                 .toRgb();
-        // Quantised to 8 bits before measuring, as it will be drawn.
-        const QColor drawn(mixed.red(), mixed.green(), mixed.blue());
-        if (contrastRatio(drawn, background) >= greyedContrast)
-            return drawn;
+        // In whole 8-bit levels, so the colour drawn is the one measured.
+        const QColor mixed(mix(from.red(), to.red(), step), mix(from.green(), to.green(), step),
+                           mix(from.blue(), to.blue(), step));
+        if (contrastRatio(mixed, background) >= greyedContrast)
+            return mixed;
     }
     return to;
 }

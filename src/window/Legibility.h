@@ -5,9 +5,6 @@
 
 namespace window {
 
-// WCAG 2 contrast between two colours, from 1 (none) to 21 (black on white).
-double contrastRatio(const QColor& a, const QColor& b);
-
 // The colour a coloured text is drawn in. On a light background the layout's colour is kept exactly,
 // legible or not: that is the layout's choice. On a dark one, too dark a colour is drawn in the least
 // lighter shade of the same hue that reads at 4.5:1, so blue still means width and red still crown.
