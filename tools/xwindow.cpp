@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Helper for tests and benchmarks on a real X server.
 //   xwindow wait NAME [SECONDS]     waits until a top-level window called NAME is mapped; prints WIDTHxHEIGHT ID
-//   xwindow close NAME              asks that window to close, as a window manager's close button does
 //   xwindow launch NAME -- CMD...   starts CMD and waits for its window; prints the milliseconds from exec
 //                                   to the MapNotify, and the process id. The process is left running.
 #include <X11/Xlib.h>
@@ -96,25 +95,6 @@ int waitFor(Display* display, const char* name, double seconds)
     return 0;
 }
 
-int close(Display* display, const char* name)
-{
-    const Window window = findMapped(display, name);
-    if (!window) {
-        std::fprintf(stderr, "no window called %s\n", name);
-        return 1;
-    }
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XSync(display, False);
-    return 0;
-}
-
 int launch(Display* display, const char* name, char* command[])
 {
     selectMaps(display);
@@ -143,7 +123,7 @@ int launch(Display* display, const char* name, char* command[])
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | close NAME | launch NAME -- CMD...\n");
+        std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | launch NAME -- CMD...\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -155,8 +135,6 @@ int main(int argc, char* argv[])
     int status = 2;
     if (command == "wait")
         status = waitFor(display, argv[2], argc > 3 ? std::stod(argv[3]) : 20);
-    else if (command == "close")
-        status = close(display, argv[2]);
     else if (command == "launch" && argc > 4 && std::string(argv[3]) == "--")
         status = launch(display, argv[2], argv + 4);
     XCloseDisplay(display);
