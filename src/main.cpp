@@ -11,12 +11,13 @@ int main(int argc, char* argv[])
 {
     QApplication::setApplicationName(QStringLiteral("Tavelon"));
     QApplication::setApplicationVersion(QStringLiteral(TAVELON_VERSION));
-    if (const std::optional<int> status = platform::answerCommandLine(argc, argv))
+    if (const std::optional<int> status = platform::answerHelpAndVersion(argc, argv))
         return *status;
 
     platform::exitCleanlyWithoutDisplay();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tavelon"));
+    if (const std::optional<int> status = platform::refuseUnknownOptions(QApplication::arguments()))
+        return *status;
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavelon.Tavelon"));
 
     QApplication::setFont(platform::dialogFont());

@@ -1,75 +1,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CommandLine.h"
 
+#include "platform/Console.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstdio>
+#include <QRegularExpression>
 
 namespace platform {
 
 namespace {
 
-// The options QGuiApplication and QApplication take for themselves.
-constexpr const char* toolkitOptionsWithValue[] = {"platform",        "platformpluginpath", "platformtheme", "plugin",
-                                                   "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
-                                                   "style",           "stylesheet",         "display",       "geometry",
-                                                   "qmljsdebugger"};
-constexpr const char* toolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb"};
-
-void print(std::FILE* stream, const QString& text)
+class Parser
 {
-    std::fputs(qPrintable(text), stream);
-    std::fflush(stream);
-}
+public:
+    Parser()
+    {
+        m_parser.setApplicationDescription(
+            QStringLiteral("Plans the proportions and weight of a rectangular step-cut gem.\n"
+                           "Pick the material, type the cut's ratios to the width and the volume yield, give one\n"
+                           "of width, length, total height or carat weight, and press Calculate!."));
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        // Not addHelpOption(): its --help-all would promise the toolkit's options, which only an
+        // application object can list, and there is none yet when help is asked for.
+        m_parser.addOption(m_help);
+        m_parser.addOption(m_version);
+    }
+
+    QCommandLineParser* operator->() { return &m_parser; }
+    bool helpAsked() const { return m_parser.isSet(m_help); }
+    bool versionAsked() const { return m_parser.isSet(m_version); }
+
+    // The program's name as the user types it: without an application object the parser does not know
+    // it, with one it gives the whole path.
+    QString usage() const
+    {
+        static const QRegularExpression usageLine(QStringLiteral("^Usage: \\S+"));
+        return m_parser.helpText().replace(usageLine, QStringLiteral("Usage: tavelon"));
+    }
+
+private:
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")};
+    QCommandLineOption m_version{{QStringLiteral("v"), QStringLiteral("version")},
+                                 QStringLiteral("Displays version information.")};
+};
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char* argv[])
+std::optional<int> answerHelpAndVersion(int argc, char* argv[])
 {
-    if (argc <= 1)
-        return std::nullopt;
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Plans the proportions and weight of a rectangular step-cut gem.\n"
-                       "Pick the material, type the cut's ratios to the width and the volume yield, give one\n"
-                       "of width, length, total height or carat weight, and press Calculate!."));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    // Not addHelpOption(): its --help-all would promise the toolkit's options, which only an application
-    // object can list, and there is none yet.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    for (const char* name : toolkitOptionsWithValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : toolkitFlags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-
-    // Without an application object the parser cannot know the program's name.
-    const QString usage = parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("tavelon"));
-    if (!parser.parse(arguments)) {
-        print(stderr, QStringLiteral("tavelon: %1\n%2").arg(parser.errorText(), usage));
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        print(stdout, usage);
+    Parser parser;
+    // The toolkit's options are not known yet and count as unknown here; they are judged later.
+    parser->parse(arguments);
+    if (parser.helpAsked()) {
+        tellUser(Channel::Output, parser.usage());
         return 0;
     }
-    if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                    QCoreApplication::applicationVersion()));
+    if (parser.versionAsked()) {
+        tellUser(Channel::Output, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                                QCoreApplication::applicationVersion()));
         return 0;
     }
     return std::nullopt;
+}
+
+std::optional<int> refuseUnknownOptions(const QStringList& arguments)
+{
+    Parser parser;
+    if (parser->parse(arguments))
+        return std::nullopt;
+    tellUser(Channel::Error, QStringLiteral("tavelon: %1\n%2").arg(parser->errorText(), parser.usage()));
+    return 2;
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The program as a user meets it. Without a display: --help, --version and a wrong option are answered,
-# and a session with no usable window system ends with one plain line and status 1. Under a real X
-# server: the window maps with the right client size and icon, and its Exit button ends the process
-# with status 0.
+# The program as a user meets it. Without a display: --help and --version are answered, and a session
+# with no usable window system ends with one plain line and status 1. Under a real X server: an option
+# neither the program nor the toolkit takes is refused with status 2, the toolkit's own are taken, the
+# window maps with the right client size and icon, and its Exit button ends the process with status 0.
 #   smoke.sh PROGRAM XWINDOW [RUNNER]   RUNNER (wine) starts a Windows build of the program
 set -u
 program=$1 xwindow=$2 runner=${3:-} err=$(mktemp) pid=
@@ -17,17 +17,18 @@ out=${out//$'\r'/}
 out=$(headless --version) || fail "--version ended with status $?"
 out=${out//$'\r'/}
 [ "$out" = "Tavelon 1.00" ] || fail "--version printed: $out"
-headless --no-such-option >/dev/null 2>"$err"
-status=$?
-[ $status -eq 2 ] || fail "an unknown option ended with status $status, expected 2"
-[[ $(head -n1 "$err" | tr -d '\r') == "tavelon: Unknown option 'no-such-option'." ]] || fail "$(cat "$err")"
 if [ -z "$runner" ]; then
     # The toolkit's own options still reach it: on the offscreen platform the window opens without a display.
     (unset DISPLAY WAYLAND_DISPLAY; timeout 3 "$program" -platform offscreen -style=fusion >/dev/null 2>&1)
     status=$?
     [ $status -eq 124 ] || fail "-platform offscreen ended with status $status instead of opening the window"
+    # Only the toolkit knows its options, so an unknown one is judged once a window system is there.
+    headless --no-such-option >/dev/null 2>"$err"
+    status=$?
+    [ $status -eq 1 ] && grep -q '^tavelon: cannot open its window' "$err" ||
+        fail "an unknown option without a display ended with status $status: $(cat "$err")"
 fi
-echo "command line: --help, --version and an unknown option (status 2) without a display"
+echo "command line: --help and --version without a display"
 
 if [ -z "$runner" ]; then
     env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tavelon-test-absent XDG_SESSION_TYPE=wayland \
@@ -42,6 +43,21 @@ fi
 # Wine keeps its server, and the display-less desktop of the runs above, for a few seconds: the window
 # must come up on a fresh one that knows the X display.
 [ -z "$runner" ] || wineserver -w
+${runner:+"$runner"} "$program" --no-such-option >/dev/null 2>"$err"
+status=$?
+[ $status -eq 2 ] || fail "an unknown option ended with status $status, expected 2"
+tr -d '\r' <"$err" | grep -qx "tavelon: Unknown option 'no-such-option'." || fail "$(cat "$err")"
+tr -d '\r' <"$err" | grep -q '^Usage: tavelon \[options\]$' || fail "no usage line: $(cat "$err")"
+if [ -z "$runner" ]; then
+    # X11 options of the toolkit's own, which it takes before the program looks: the window opens.
+    for option in "-title X" "-name foo" "-icon $err" "-display $DISPLAY"; do
+        # shellcheck disable=SC2086
+        timeout 3 "$program" $option >/dev/null 2>"$err"
+        status=$?
+        [ $status -eq 124 ] || fail "$option ended with status $status instead of opening the window: $(cat "$err")"
+    done
+fi
+echo "command line: an unknown option refused (status 2), the toolkit's own taken"
 ${runner:+"$runner"} "$program" &
 pid=$!
 read -r size id < <("$xwindow" wait Tavelon 30) || { echo "FAIL: the window never mapped"; xwininfo -root -tree; ps -o pid,stat,etime,cmd -p $pid; exit 1; }
