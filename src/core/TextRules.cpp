@@ -3,6 +3,9 @@
 
 #include "platform/LocaleNumbers.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 
 namespace core {
@@ -42,6 +45,37 @@ QString formatResult(double value)
 QString densityText(double value)
 {
     return platform::localeGeneral(value, 15);
+}
+
+QString spokenFigures(const Writes& writes)
+{
+    struct Spoken
+    {
+        Field field;
+        const char* name;
+        const char* unit;
+    };
+    static constexpr Spoken order[] = {
+        {Field::spec, "density", nullptr},  {Field::wit, "width", "mm"}, {Field::lengh, "length", "mm"},
+        {Field::thi, "total height", "mm"}, {Field::ct, "weight", "ct"}, {Field::pavillion, "pavilion", "mm"},
+        {Field::crown, "crown", "mm"},
+    };
+    QStringList parts;
+    for (const Spoken& spoken : order) {
+        const auto written = std::find_if(writes.rbegin(), writes.rend(),
+                                          [&](const auto& write) { return write.first == spoken.field; });
+        if (written == writes.rend())
+            continue;
+        QString part = QLatin1String(spoken.name) + QLatin1Char(' ') + written->second;
+        // A figure that is no number has no unit.
+        if (spoken.unit && parseNumber(written->second))
+            part += QLatin1Char(' ') + QLatin1String(spoken.unit);
+        parts << part;
+    }
+    QString sentence = parts.join(QStringLiteral(", "));
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toUpper();
+    return sentence;
 }
 
 } // namespace core

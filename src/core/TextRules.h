@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/FieldSet.h"
+
 #include <QString>
 #include <optional>
 
@@ -20,5 +22,9 @@ QString notANumberText();
 
 // A density as picked from the table: up to 15 significant digits, no trailing zeros.
 QString densityText(double value);
+
+// How a screen reader says figures just written, as one sentence in the order a cutter reads the window
+// (the targets, then the results), each with its unit: "Length 10.00 mm, total height 5.80 mm, ...".
+QString spokenFigures(const Writes& writes);
 
 } // namespace core

@@ -6,64 +6,21 @@
 #include "core/TextRules.h"
 #include "platform/MessageService.h"
 #include "platform/ProgramEnd.h"
+#include "window/Announcement.h"
 #include "window/Artwork.h"
 #include "window/CutDiagram.h"
+#include "window/FittingLabel.h"
 #include "window/Layout.h"
-#include "window/Legibility.h"
 #include "window/MaterialBox.h"
 
 #include <QCommonStyle>
 #include <QEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 #include <limits>
 
 namespace window {
-
-namespace {
-
-// Whether a label shows the whole of its text within its box.
-bool fits(const QLabel* label)
-{
-    const QFontMetrics metrics = label->fontMetrics();
-    if (!label->wordWrap())
-        return metrics.horizontalAdvance(label->text()) <= label->width();
-    const QStringList words = label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    return std::all_of(words.begin(), words.end(),
-                       [&](const QString& word) { return metrics.horizontalAdvance(word) <= label->width(); }) &&
-           label->heightForWidth(label->width()) <= label->height();
-}
-
-// Where the face the layout was made for is missing, a wider one takes its place: that one label's
-// font shrinks, a quarter point at a time, until its text fits rather than be cut.
-void shrinkUntilItFits(QLabel* label)
-{
-    QFont font = label->font();
-    while (!fits(label) && font.pointSizeF() > 4) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        label->setFont(font);
-    }
-}
-
-// How far left a caption may grow without running into what stands before it on its row.
-int leftLimit(const ControlSpec& caption)
-{
-    constexpr int gap = 4;
-    const QRect own = pixels(caption.left, caption.top, caption.width, caption.height);
-    int limit = pixels(120, 0, 0, 0).left(); // the layout's own left margin
-    for (const ControlSpec& other : controls()) {
-        const QRect rect = pixels(other.left, other.top, other.width, other.height);
-        if (&other != &caption && other.container == caption.container && rect.right() < own.left() &&
-            rect.top() <= own.bottom() && rect.bottom() >= own.top())
-            limit = std::max(limit, rect.right() + 1 + gap);
-    }
-    return limit;
-}
-
-} // namespace
 
 Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(parent), m_messages(messages)
 {
@@ -71,8 +28,9 @@ Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(pare
     setWindowTitle(QStringLiteral("Tavelon"));
     setWindowIcon(programIcon());
     resize(clientSize);
+    m_announcement = new Announcement(this);
     buildControls();
-    applyColours();
+    m_colours.apply(palette());
     load();
 }
 
@@ -87,8 +45,9 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
         auto* group = new QGroupBox(caption, container);
         // The classic etched frame. The default style's frame comes from an image whose loading
         // brings in every image format plugin at start-up.
-        m_frameStyle = std::make_unique<QCommonStyle>();
-        group->setStyle(m_frameStyle.get());
+        auto* etched = new QCommonStyle;
+        etched->setParent(group);
+        group->setStyle(etched);
         return group;
     }
     case Kind::TextBox: {
@@ -97,14 +56,13 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
         // A pasted text is taken whole: cutting it short could turn a non-number into a number.
         edit->setMaxLength(std::numeric_limits<int>::max());
         if (traits.textColour)
-            m_coloured.push_back({edit, QPalette::Text, *traits.textColour});
+            m_colours.colour(edit, QPalette::Text, *traits.textColour);
         if (traits.disabled)
-            m_greyed.push_back(edit);
+            m_colours.grey(edit);
         return edit;
     }
     case Kind::ComboBox:
-        m_mat = new MaterialBox(container);
-        m_mat->setAccessibleName(caption);
+        m_mat = new MaterialBox(caption, container);
         return m_mat;
     case Kind::Button: {
         auto* button = new QPushButton(caption, container);
@@ -118,12 +76,11 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
         return button;
     }
     case Kind::Label: {
-        auto* label = new QLabel(caption, container);
-        label->setTextFormat(Qt::PlainText);
+        auto* label = new FittingLabel(caption, container);
         label->setAlignment((traits.captionOf ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         label->setWordWrap(traits.wrap);
         if (traits.textColour)
-            m_coloured.push_back({label, QPalette::WindowText, *traits.textColour});
+            m_colours.colour(label, QPalette::WindowText, *traits.textColour);
         return label;
     }
     case Kind::Picture:
@@ -148,18 +105,10 @@ void Form1::buildControls()
         if (spec.kind == Kind::Frame)
             frame = widget;
         widget->setObjectName(QString::fromUtf8(spec.name));
-        QRect geometry = pixels(spec.left, spec.top, spec.width, spec.height);
-        if (spec.traits.captionOf) {
-            // The stand-in face runs a little wider than the classic one: a caption first grows to the
-            // left, keeping its right edge against its field, into the free space before it.
-            const int needed = widget->fontMetrics().horizontalAdvance(QString::fromUtf8(spec.caption));
-            if (needed > geometry.width())
-                geometry.setLeft(std::max(leftLimit(spec), geometry.right() + 1 - needed));
-        }
-        widget->setGeometry(geometry);
+        widget->setGeometry(spec.traits.captionOf ? captionGeometry(spec, widget->fontMetrics().horizontalAdvance(
+                                                                              QString::fromUtf8(spec.caption)))
+                                                  : pixels(spec));
         widget->setEnabled(!spec.traits.disabled);
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            shrinkUntilItFits(label);
     }
 
     for (core::Field id : core::allFields) {
@@ -170,7 +119,7 @@ void Form1::buildControls()
     for (const ControlSpec& spec : controls()) {
         if (!spec.traits.captionOf)
             continue;
-        auto* label = findChild<QLabel*>(QString::fromUtf8(spec.name));
+        auto* label = findChild<FittingLabel*>(QString::fromUtf8(spec.name));
         auto* edit = findChild<QLineEdit*>(QString::fromUtf8(spec.traits.captionOf));
         label->setBuddy(edit);
         edit->setAccessibleName(label->text().trimmed());
@@ -196,34 +145,12 @@ void Form1::buildControls()
         connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this, handler);
 }
 
-void Form1::applyColours()
-{
-    // Measured against what the desktop's palette puts behind each text, so a dark theme, or a change of
-    // theme while the window is open, keeps every figure readable. The window's own palette is the theme:
-    // when it changes, the window hears of it before its children are brought up to date.
-    const QPalette theme = palette();
-    std::map<QWidget*, QPalette> palettes; // only the roles set here; the rest follow the theme
-    for (const Coloured& coloured : m_coloured) {
-        const QPalette::ColorRole behind = coloured.role == QPalette::Text ? QPalette::Base : QPalette::Window;
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            palettes[coloured.widget].setColor(group, coloured.role,
-                                               legibleOn(QColor(coloured.given), theme.color(group, behind)));
-    }
-    // The greyed fields hold the results: greyed, but no paler than the classic desktop draws them.
-    for (QLineEdit* edit : m_greyed)
-        palettes[edit].setColor(QPalette::Disabled, QPalette::Text,
-                                readableGrey(theme.color(QPalette::Disabled, QPalette::Text),
-                                             theme.color(QPalette::Active, QPalette::Text),
-                                             theme.color(QPalette::Disabled, QPalette::Base)));
-    for (const auto& [widget, colours] : palettes)
-        widget->setPalette(colours);
-}
-
 void Form1::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    // The window's own palette is the theme: it hears of a change before its children are brought up to date.
     if (event->type() == QEvent::PaletteChange)
-        applyColours();
+        m_colours.apply(palette());
 }
 
 void Form1::load()
@@ -233,19 +160,24 @@ void Form1::load()
     for (int i = lower; i <= upper; ++i)
         m_mat->addItem(m_materials.at(i).name, i);
     // Adding the first item chooses it; no material is chosen until the user picks one.
-    m_mat->setCurrentIndex(-1);
-    m_mat->setEditText(core::materialPrompt());
+    m_mat->setText(core::materialPrompt());
 }
 
 void Form1::onMaterialPicked(int position)
 {
     const int row = m_mat->itemData(position).toInt();
-    field(core::Field::spec)->setText(core::densityText(m_materials.at(row).density));
+    core::WriteLog log(*this);
+    log.setText(core::Field::spec, core::densityText(m_materials.at(row).density));
+    m_announcement->announce(core::spokenFigures(log.writes()));
 }
 
 void Form1::onCalculateClicked()
 {
-    core::Calculate(*this, m_state);
+    core::WriteLog log(*this);
+    core::Calculate(log, m_state);
+    // A run that wrote nothing has said why in its warnings.
+    if (!log.writes().empty())
+        m_announcement->announce(core::spokenFigures(log.writes()));
 }
 
 void Form1::onResetAllClicked()
@@ -271,7 +203,7 @@ QString Form1::text(core::Field id) const
 void Form1::setText(core::Field id, const QString& text)
 {
     if (id == core::Field::mat)
-        m_mat->setEditText(text);
+        m_mat->setText(text);
     else
         field(id)->setText(text);
 }

@@ -3,19 +3,17 @@
 
 // Data flow: the user types into the fields or picks a material; "Calculate!" hands the field texts to
 // core::Calculate, which stores numbers in m_state and writes result texts back through core::Form.
-// Its warnings go out through the message service this window was given. The window only moves texts.
+// Its warnings go out through the message service this window was given, and the figures it wrote are
+// announced to screen readers. The window only moves texts.
 
 #include "core/CalcState.h"
 #include "core/FieldSet.h"
 #include "core/MaterialTable.h"
+#include "window/Legibility.h"
 
-#include <QPalette>
 #include <QWidget>
 #include <map>
-#include <memory>
-#include <vector>
 
-class QCommonStyle;
 class QLineEdit;
 
 namespace platform {
@@ -25,6 +23,7 @@ class MessageService;
 namespace window {
 
 struct ControlSpec;
+class Announcement;
 class MaterialBox;
 
 class Form1 final : public QWidget, private core::Form
@@ -41,7 +40,6 @@ private:
     QWidget* createControl(const ControlSpec& spec, QWidget* container);
     void buildControls();
     void load();
-    void applyColours();
 
     void changeEvent(QEvent* event) override;
 
@@ -62,17 +60,8 @@ private:
     core::Materials m_materials;
     MaterialBox* m_mat = nullptr;
     std::map<core::Field, QLineEdit*> m_fields;
-    std::unique_ptr<QCommonStyle> m_frameStyle;
-
-    // A text in one of the layout's colours, drawn in the palette role it is given for.
-    struct Coloured
-    {
-        QWidget* widget;
-        QPalette::ColorRole role;
-        QRgb given;
-    };
-    std::vector<Coloured> m_coloured;
-    std::vector<QLineEdit*> m_greyed;
+    Announcement* m_announcement = nullptr;
+    ThemeColours m_colours;
 };
 
 } // namespace window

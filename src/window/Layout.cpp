@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Layout.h"
 
+#include <algorithm>
+
 namespace window {
 
 namespace {
@@ -62,6 +64,23 @@ constexpr const char* tabs[] = {"mat", "vl", "pw", "cw", "w3", "wit", "lengh", "
 std::span<const ControlSpec> controls()
 {
     return table;
+}
+
+QRect captionGeometry(const ControlSpec& caption, int textWidth)
+{
+    QRect geometry = pixels(caption);
+    if (textWidth <= geometry.width())
+        return geometry;
+    constexpr int gap = 4;
+    int limit = pixels(120, 0, 0, 0).left(); // the layout's own left margin
+    for (const ControlSpec& other : controls()) {
+        const QRect rect = pixels(other);
+        if (&other != &caption && other.container == caption.container && rect.right() < geometry.left() &&
+            rect.top() <= geometry.bottom() && rect.bottom() >= geometry.top())
+            limit = std::max(limit, rect.right() + 1 + gap);
+    }
+    geometry.setLeft(std::max(limit, geometry.right() + 1 - textWidth));
+    return geometry;
 }
 
 std::span<const char* const> tabOrder()

@@ -43,6 +43,17 @@ constexpr QRect pixels(int left, int top, int width, int height)
 // Every control, bottom-most first: creating them in this order gives the stacking the layout wants.
 std::span<const ControlSpec> controls();
 
+// Where a control stands, in pixels in its container.
+constexpr QRect pixels(const ControlSpec& spec)
+{
+    return pixels(spec.left, spec.top, spec.width, spec.height);
+}
+
+// Where a caption stands when its text needs textWidth pixels. The stand-in face may run wider than the
+// classic one: the caption then grows to the left, its right edge kept against its field, into the free
+// space before it on its row, but no further than the control standing there.
+QRect captionGeometry(const ControlSpec& caption, int textWidth);
+
 // The order the Tab key visits; the disabled fields, labels, frame and picture are not in it.
 std::span<const char* const> tabOrder();
 

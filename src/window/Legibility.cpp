@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Legibility.h"
 
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace window {
 
@@ -58,6 +60,34 @@ QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& 
             return mixed;
     }
     return to;
+}
+
+void ThemeColours::colour(QWidget* widget, QPalette::ColorRole role, QRgb given)
+{
+    m_coloured.push_back({widget, role, given});
+}
+
+void ThemeColours::grey(QWidget* widget)
+{
+    m_greyed.push_back(widget);
+}
+
+void ThemeColours::apply(const QPalette& theme) const
+{
+    std::map<QWidget*, QPalette> palettes; // fresh palettes: the roles not set here stay the theme's
+    for (const Coloured& coloured : m_coloured) {
+        const QPalette::ColorRole behind = coloured.role == QPalette::Text ? QPalette::Base : QPalette::Window;
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palettes[coloured.widget].setColor(group, coloured.role,
+                                               legibleOn(QColor(coloured.given), theme.color(group, behind)));
+    }
+    for (QWidget* widget : m_greyed)
+        palettes[widget].setColor(QPalette::Disabled, QPalette::Text,
+                                  readableGrey(theme.color(QPalette::Disabled, QPalette::Text),
+                                               theme.color(QPalette::Active, QPalette::Text),
+                                               theme.color(QPalette::Disabled, QPalette::Base)));
+    for (const auto& [widget, colours] : palettes)
+        widget->setPalette(colours);
 }
 
 } // namespace window

@@ -12,7 +12,11 @@ class MaterialBox final : public QComboBox
     Q_OBJECT
 
 public:
-    explicit MaterialBox(QWidget* parent);
+    // The name is the prompt the box shows at start, and what screen readers call it on every visit.
+    MaterialBox(const QString& name, QWidget* parent);
+
+    // Shows the text in the edit area; the item of that name is chosen, or none if there is no such item.
+    void setText(const QString& text);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;

@@ -210,6 +210,42 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         QCOMPARE(core::densityText(value), expected);
     }
+
+    void spokenFigures_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("writes"); // "field=text", in the order written
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("width case: the targets, then the results")
+            << "en_US" << QStringList{"thi=5.80", "ct=9.75", "lengh=10.00", "pavillion=4.30", "crown=1.50"}
+            << "Length 10.00 mm, total height 5.80 mm, weight 9.75 ct, pavilion 4.30 mm, crown 1.50 mm";
+        QTest::newRow("comma locale, height case")
+            << "de_DE" << QStringList{"wit=10,00", "lengh=15,00", "ct=9,75", "pavillion=4,30", "crown=1,50"}
+            << "Width 10,00 mm, length 15,00 mm, weight 9,75 ct, pavilion 4,30 mm, crown 1,50 mm";
+        QTest::newRow("density has no unit") << "en_US" << QStringList{"spec=3.25"} << "Density 3.25";
+        QTest::newRow("no number, no unit")
+            << "en_US" << QStringList{"wit=undefined", "crown=undefined"} << "Width undefined, crown undefined";
+        QTest::newRow("written twice, said once as last written")
+            << "en_US" << QStringList{"lengh=1.00", "lengh=2.00"} << "Length 2.00 mm";
+        QTest::newRow("nothing written, nothing said") << "en_US" << QStringList{} << "";
+    }
+
+    void spokenFigures()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, writes);
+        QFETCH(QString, expected);
+        QLocale::setDefault(QLocale(locale));
+        core::Writes written;
+        for (const QString& write : writes) {
+            const QString name = write.section(QLatin1Char('='), 0, 0);
+            const auto field = std::find_if(core::allFields.begin(), core::allFields.end(),
+                                            [&](core::Field f) { return core::controlName(f) == name; });
+            QVERIFY(field != core::allFields.end());
+            written.emplace_back(*field, write.section(QLatin1Char('='), 1));
+        }
+        QCOMPARE(core::spokenFigures(written), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTextRules)

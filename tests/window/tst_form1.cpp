@@ -4,6 +4,7 @@
 #include "platform/DialogFont.h"
 #include "platform/MessageService.h"
 #include "window/Form1.h"
+#include "window/Layout.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -79,6 +80,8 @@ QList<Drawn> drawnTexts(const QWidget* form)
         drawn.append({widget->objectName(), palette.color(group, role), palette.color(group, behind)});
     };
     for (const QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form))
+            continue;
         if (qobject_cast<const QLabel*>(widget) || qobject_cast<const QGroupBox*>(widget))
             add(widget, QPalette::WindowText, QPalette::Window);
         else if (qobject_cast<const QPushButton*>(widget))
@@ -238,6 +241,10 @@ private slots:
         QVERIFY2(holds(0xFF0000), "no crown red");
         QVERIFY2(holds(0x00C000), "no pavilion green");
         QCOMPARE(shown.pixel(3, 3) & 0xFFFFFF, 0xFFFFFFu); // on white
+        // The grey line across the frame, under the ratio rows.
+        const QImage window = m_form->grab().toImage();
+        for (int x : {8, 150, 295})
+            QCOMPARE(window.pixel(x, 222) & 0xFFFFFF, 0xC0C0C0u);
         QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(32, 32)));
     }
@@ -316,6 +323,75 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Name), caption->text().trimmed());
     }
 
+    void controlsStandWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry"); // in the client area: twips from the layout, 15 to the pixel
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Calculate!") << "Command1" << QRect(8, 384, 289, 25) << "Calculate!";
+        QTest::newRow("Targets Reset") << "Command4" << QRect(8, 408, 289, 25) << "Targets Reset";
+        QTest::newRow("Reset All") << "Command2" << QRect(8, 440, 153, 25) << "Reset All";
+        QTest::newRow("Exit") << "Command3" << QRect(160, 440, 137, 25) << "Exit";
+        QTest::newRow("frame") << "Frame1" << QRect(8, 6, 289, 377) << "Tavelon";
+        QTest::newRow("material box") << "mat" << QRect(16, 30, 129, 21) << "Material";
+        QTest::newRow("density") << "spec" << QRect(240, 30, 49, 19) << "";
+        QTest::newRow("L/W field") << "vl" << QRect(48, 166, 57, 19) << "";
+        QTest::newRow("P/W field") << "pw" << QRect(240, 166, 49, 19) << "";
+        QTest::newRow("C/W field") << "cw" << QRect(48, 190, 57, 19) << "";
+        QTest::newRow("yield field") << "w3" << QRect(240, 190, 49, 19) << "";
+        QTest::newRow("grey line") << "Line1" << QRect(8, 222, 288, 1) << "";
+        QTest::newRow("tip, its blanks and its typo") << "Label12" << QRect(212, 254, 78, 101)
+                                                      << "Tip:                   you must input only one of the "
+                                                         "final teget measurements and Tavelon will do the rest!";
+        QTest::newRow("footer") << "Label13" << QRect(9, 471, 288, 13)
+                                << "                Tavelon 1.00 - step-cut proportions and weight";
+    }
+
+    void controlsStandWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        QWidget* widget = control(name);
+        QCOMPARE(QRect(widget->mapTo(m_form, QPoint()), widget->size()), geometry);
+        QString shown;
+        if (auto* pushButton = qobject_cast<QPushButton*>(widget))
+            shown = pushButton->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            shown = frame->title();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            shown = label->text();
+        else if (auto* box = qobject_cast<QComboBox*>(widget))
+            shown = box->currentText();
+        else if (auto* field = qobject_cast<QLineEdit*>(widget))
+            shown = field->text();
+        QCOMPARE(shown, text);
+    }
+
+    // A caption whose text runs wider than its box grows to the left, up to what stands before it.
+    void captionGrowsLeftNoFurtherThanItsRow_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("textWidth");
+        QTest::addColumn<QRect>("geometry"); // in the frame
+        QTest::newRow("a text that fits keeps its box") << "Label3" << 10 << QRect(8, 160, 25, 17);
+        QTest::newRow("yield grows into the free space") << "Label1" << 80 << QRect(145, 184, 80, 17);
+        QTest::newRow("P/W stops short of the L/W field") << "Label4" << 150 << QRect(101, 160, 124, 17);
+        QTest::newRow("total height stops at the margin") << "Label7" << 200 << QRect(8, 328, 121, 17);
+    }
+
+    void captionGrowsLeftNoFurtherThanItsRow()
+    {
+        QFETCH(QString, caption);
+        QFETCH(int, textWidth);
+        QFETCH(QRect, geometry);
+        const auto controls = window::controls();
+        const auto spec = std::find_if(controls.begin(), controls.end(),
+                                       [&](const window::ControlSpec& c) { return caption == QLatin1String(c.name); });
+        QVERIFY(spec != controls.end());
+        QCOMPARE(window::captionGeometry(*spec, textWidth), geometry);
+    }
+
     void targetAndResultRowsFormOneColumn()
     {
         for (const char* name : {"wit", "lengh", "pavillion", "crown", "thi", "ct"})
@@ -325,6 +401,9 @@ private slots:
         QCOMPARE(static_cast<QFrame*>(control("Image1"))->contentsRect().size(), QSize(279, 92));
         QCOMPARE(control("pavillion")->parentWidget(), m_form);
         QCOMPARE(m_form->children().constLast(), control("pavillion")); // drawn over the frame
+        // Where two buttons overlap by a pixel, the one listed later in the layout lies below.
+        QCOMPARE(m_form->childAt(100, 408), button("Command4"));
+        QCOMPARE(m_form->childAt(160, 450), button("Command3"));
         QCOMPARE(QAccessible::queryAccessibleInterface(mat())->text(QAccessible::Name), QStringLiteral("Material"));
     }
 
@@ -335,6 +414,8 @@ private slots:
             before[widget] = widget->geometry();
         m_form->resize(800, 900);
         QTest::qWait(10);
+        QCOMPARE(m_form->size(), QSize(800, 900)); // sizable, not fixed
+        QCOMPARE(m_form->minimumSize(), QSize(0, 0));
         for (QWidget* widget : m_form->findChildren<QWidget*>())
             QCOMPARE(widget->geometry(), before.value(widget));
     }
@@ -446,8 +527,23 @@ private slots:
         QCOMPARE(edit("spec")->text(), QStringLiteral("3.52"));
     }
 
+    void arrowKeysPick_data()
+    {
+        QTest::addColumn<QString>("before"); // the material picked before Reset All, or none
+        QTest::newRow("from the start") << QString();
+        QTest::newRow("after Reset All, from the first row again") << "Alabaster";
+    }
+
     void arrowKeysPick()
     {
+        QFETCH(QString, before);
+        if (!before.isEmpty()) {
+            pickFromList(before);
+            QTest::mouseClick(button("Command2"), Qt::LeftButton);
+            QCOMPARE(mat()->currentIndex(), -1);
+            QCOMPARE(mat()->currentText(), QStringLiteral("Material"));
+            QCOMPARE(mat()->count(), 71);
+        }
         mat()->setFocus();
         QTest::keyClick(mat(), Qt::Key_Down);
         QCOMPARE(edit("spec")->text(), QStringLiteral("3.25"));
@@ -541,6 +637,80 @@ private slots:
         for (const QString& name : names)
             shown << edit(name)->text();
         QCOMPARE(shown, expected);
+    }
+
+    // Figures written into fields without the focus reach a screen reader as one notification.
+    void figuresWrittenAreAnnounced_data()
+    {
+        // After the typical parameters: field, text, ... typed; or "pick" and a material; or "Reset All".
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("spoken"); // empty: nothing announced
+        QTest::newRow("width case") << QStringList{"wit", "10"}
+                                    << "Length 15.00 mm, total height 5.80 mm, weight 9.75 ct, "
+                                       "pavilion 4.30 mm, crown 1.50 mm";
+        QTest::newRow("length case") << QStringList{"lengh", "15"}
+                                     << "Width 10.00 mm, total height 5.80 mm, weight 9.75 ct, "
+                                        "pavilion 4.30 mm, crown 1.50 mm";
+        QTest::newRow("weight case") << QStringList{"ct", "9.75"}
+                                     << "Width 10.00 mm, length 15.00 mm, total height 5.80 mm, "
+                                        "pavilion 4.30 mm, crown 1.50 mm";
+        QTest::newRow("height case") << QStringList{"thi", "5.8"}
+                                     << "Width 10.00 mm, length 15.00 mm, weight 9.75 ct, "
+                                        "pavilion 4.30 mm, crown 1.50 mm";
+        QTest::newRow("material pick") << QStringList{"pick", "Agate"} << "Density 2.6";
+        QTest::newRow("two targets: nothing written, nothing said") << QStringList{"wit", "10", "ct", "9"} << "";
+        QTest::newRow("all empty: the warnings speak") << QStringList{"Reset All"} << "";
+    }
+
+    void figuresWrittenAreAnnounced()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, spoken);
+        typeTypicalParameters();
+        type("vl", "1.5");
+        const bool pick = typed.first() == QLatin1String("pick");
+        if (typed.first() == QLatin1String("Reset All"))
+            QTest::mouseClick(button("Command2"), Qt::LeftButton);
+        else if (!pick)
+            for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+                type(typed[i], typed[i + 1]);
+        QWidget* announcement = control("announcement");
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(announcement);
+        QCOMPARE(accessible->role(), QAccessible::Notification);
+        const QString before = accessible->text(QAccessible::Name);
+
+        static QList<std::pair<QObject*, QAccessible::Event>> events;
+        events.clear();
+        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            events.append({event->object(), event->type()});
+        });
+        const auto restore = qScopeGuard([&] { QAccessible::installUpdateHandler(previous); });
+        QWidget* focused = QApplication::focusWidget();
+        if (pick) {
+            pickFromList(typed.at(1));
+        } else {
+            focused = button("Command1");
+            focused->setFocus();
+            QTest::keyClick(focused, Qt::Key_Space);
+        }
+        // Events reach the handler only while an accessibility bridge is active, as under a screen reader;
+        // the offscreen platform has none.
+        if (QAccessible::isActive()) {
+            const qsizetype shows =
+                std::count(events.cbegin(), events.cend(),
+                           std::pair<QObject*, QAccessible::Event>{announcement, QAccessible::ObjectShow});
+            QCOMPARE(shows, spoken.isEmpty() ? 0 : 1);
+        }
+        QCOMPARE(accessible->text(QAccessible::Name), spoken.isEmpty() ? before : spoken);
+        QCOMPARE(QApplication::focusWidget(), focused);
+
+        // Heard, not seen: it takes no place in the tab order and draws no pixel.
+        QCOMPARE(announcement->focusPolicy(), Qt::NoFocus);
+        QVERIFY(announcement->isVisible());
+        const QImage shown = m_form->grab().toImage();
+        announcement->hide();
+        QCOMPARE(m_form->grab().toImage(), shown);
+        announcement->show();
     }
 
     void resetsKeepTheStoredNumbers()
@@ -674,20 +844,34 @@ private slots:
     }
 
     // Where the layout's face is missing, a wider one cuts no text and pushes nothing out of the window.
+    void wideFaceFitsEveryLabel_data()
+    {
+        QTest::addColumn<bool>("whileOpen");
+        QTest::newRow("wide face at start") << false;
+        QTest::newRow("wide face set while the window is open") << true;
+    }
+
     void wideFaceFitsEveryLabel()
     {
+        QFETCH(bool, whileOpen);
         QFont wide(QStringLiteral("DejaVu Sans"));
         wide.setPointSizeF(8);
         QCOMPARE(QFontInfo(wide).family(), QStringLiteral("DejaVu Sans"));
         const QFont before = QApplication::font();
-        QApplication::setFont(wide);
+        if (!whileOpen)
+            QApplication::setFont(wide);
         const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
         window::Form1 form(*m_messages);
         form.show();
+        if (whileOpen) {
+            QApplication::setFont(wide);
+            QTRY_COMPARE(QFontInfo(form.findChild<QLabel*>(QStringLiteral("Label7"))->font()).family(),
+                         QStringLiteral("DejaVu Sans"));
+        }
         const QRect window = form.rect();
         const QList<QWidget*> widgets = form.findChildren<QWidget*>();
         for (QWidget* widget : widgets) {
-            if (!widget->isVisible())
+            if (!widget->isVisible() || widget->size().isEmpty())
                 continue;
             const QRect rect(widget->mapTo(&form, QPoint()), widget->size());
             QVERIFY2(window.contains(rect), qPrintable(widget->objectName()));
