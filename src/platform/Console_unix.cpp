@@ -8,7 +8,7 @@ namespace platform {
 void tellUser(Channel channel, const QString& text)
 {
     std::FILE* stream = channel == Channel::Output ? stdout : stderr;
-    std::fputs(qPrintable(text), stream);
+    std::fprintf(stream, "%s", qPrintable(text));
     std::fflush(stream);
 }
 
