@@ -50,6 +50,8 @@ private:
 
 std::optional<int> answerHelpAndVersion(int argc, char* argv[])
 {
+    if (argc <= 1)
+        return std::nullopt;
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -70,6 +72,8 @@ std::optional<int> answerHelpAndVersion(int argc, char* argv[])
 
 std::optional<int> refuseUnknownOptions(const QStringList& arguments)
 {
+    if (arguments.size() <= 1)
+        return std::nullopt;
     Parser parser;
     if (parser->parse(arguments))
         return std::nullopt;

@@ -41,7 +41,8 @@ void FittingLabel::fit()
         return;
     m_fitting = true;
     // Back to the inherited font first, so that a larger or narrower face is not left shrunk.
-    setFont(QFont());
+    if (testAttribute(Qt::WA_SetFont))
+        setFont(QFont());
     QFont font = this->font();
     while (!fits() && font.pointSizeF() > 4) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
