@@ -5,7 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace platform {
 
@@ -32,11 +31,11 @@ public:
     bool versionAsked() const { return m_parser.isSet(m_version); }
 
     // The program's name as the user types it: without an application object the parser does not know
-    // it, with one it gives the whole path.
+    // it, with one it gives the whole path, blanks and all.
     QString usage() const
     {
-        static const QRegularExpression usageLine(QStringLiteral("^Usage: \\S+"));
-        return m_parser.helpText().replace(usageLine, QStringLiteral("Usage: tavelon"));
+        const QString text = m_parser.helpText();
+        return QStringLiteral("Usage: tavelon") + text.mid(text.indexOf(QLatin1String(" [options]")));
     }
 
 private:
