@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Announcement.h"
 
+#include "platform/ScreenReader.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -48,9 +50,7 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
 void Announcement::announce(const QString& text)
 {
     m_text = text;
-    // Screen readers speak a notification when it is shown; this one stays shown and says so again.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    platform::announce(this, text);
 }
 
 } // namespace window

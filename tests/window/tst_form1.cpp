@@ -696,10 +696,10 @@ private slots:
         // Events reach the handler only while an accessibility bridge is active, as under a screen reader;
         // the offscreen platform has none.
         if (QAccessible::isActive()) {
-            const qsizetype shows =
-                std::count(events.cbegin(), events.cend(),
-                           std::pair<QObject*, QAccessible::Event>{announcement, QAccessible::ObjectShow});
-            QCOMPARE(shows, spoken.isEmpty() ? 0 : 1);
+            // One event for it, of whichever kind this desktop's bridge speaks.
+            const qsizetype announced = std::count_if(events.cbegin(), events.cend(),
+                                                      [&](const auto& event) { return event.first == announcement; });
+            QCOMPARE(announced, spoken.isEmpty() ? 0 : 1);
         }
         QCOMPARE(accessible->text(QAccessible::Name), spoken.isEmpty() ? before : spoken);
         QCOMPARE(QApplication::focusWidget(), focused);

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ScreenReader.h"
+
+#include <QAccessible>
+
+namespace platform {
+
+void announce(QObject* notification, const QString&)
+{
+    // Orca speaks a notification when it is shown; this one stays shown and says so again.
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+} // namespace platform
