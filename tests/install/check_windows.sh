@@ -42,6 +42,16 @@ for pair in "ProductName|Tavelon" "ProductVersion|1.00" "FileVersion|1.00" "File
     [[ $version == *"$pair"* ]] || fail "the installer's VERSIONINFO lacks $pair: $version"
 done
 echo "VERSIONINFO: the program's and the installer's (Tavelon 1.00 Setup)"
+# Under Wine every user is an administrator and nothing prompts: what keeps Windows from asking for
+# elevation is the installer's manifest, which asks to run as the user who started it.
+manifest=$(wrestool -x --raw -t 24 "$installer" | tr -d '\0')
+[[ $manifest == *'requestedExecutionLevel level="asInvoker"'* ]] || fail "the installer asks for elevation: $manifest"
+[[ $(grep -o 'supportedOS Id="[^"]*"' <<<"$manifest") == 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' ]] ||
+    fail "the installer's manifest names other Windows than 10 and 11: $manifest"
+manifest=$(wrestool -x --raw -t 24 "$work/portable.exe" | tr -d '\0')
+[[ $(grep -o 'supportedOS Id="[^"]*"' <<<"$manifest") == 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' ]] ||
+    fail "the program's manifest names other Windows than 10 and 11: $manifest"
+echo "manifests: the installer runs as the invoking user (asInvoker); both name Windows 10 and 11 only"
 
 wineboot --init >/dev/null 2>&1
 wineserver -w
