@@ -68,7 +68,7 @@ QString spokenFigures(const Writes& writes)
             continue;
         QString part = QLatin1String(spoken.name) + QLatin1Char(' ') + written->second;
         // A figure that is no number has no unit.
-        if (spoken.unit && parseNumber(written->second))
+        if (spoken.unit && written->second != notANumberText())
             part += QLatin1Char(' ') + QLatin1String(spoken.unit);
         parts << part;
     }

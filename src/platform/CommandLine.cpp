@@ -26,7 +26,8 @@ public:
         m_parser.addOption(m_version);
     }
 
-    QCommandLineParser* operator->() { return &m_parser; }
+    bool parse(const QStringList& arguments) { return m_parser.parse(arguments); }
+    QString errorText() const { return m_parser.errorText(); }
     bool helpAsked() const { return m_parser.isSet(m_help); }
     bool versionAsked() const { return m_parser.isSet(m_version); }
 
@@ -56,7 +57,7 @@ std::optional<int> answerHelpAndVersion(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     Parser parser;
     // The toolkit's options are not known yet and count as unknown here; they are judged later.
-    parser->parse(arguments);
+    parser.parse(arguments);
     if (parser.helpAsked()) {
         tellUser(Channel::Output, parser.usage());
         return 0;
@@ -74,9 +75,9 @@ std::optional<int> refuseUnknownOptions(const QStringList& arguments)
     if (arguments.size() <= 1)
         return std::nullopt;
     Parser parser;
-    if (parser->parse(arguments))
+    if (parser.parse(arguments))
         return std::nullopt;
-    tellUser(Channel::Error, QStringLiteral("tavelon: %1\n%2").arg(parser->errorText(), parser.usage()));
+    tellUser(Channel::Error, QStringLiteral("tavelon: %1\n%2").arg(parser.errorText(), parser.usage()));
     return 2;
 }
 

@@ -166,9 +166,9 @@ void Form1::load()
 void Form1::onMaterialPicked(int position)
 {
     const int row = m_mat->itemData(position).toInt();
-    core::WriteLog log(*this);
-    log.setText(core::Field::spec, core::densityText(m_materials.at(row).density));
-    m_announcement->announce(core::spokenFigures(log.writes()));
+    const QString density = core::densityText(m_materials.at(row).density);
+    field(core::Field::spec)->setText(density);
+    m_announcement->announce(core::spokenFigures({{core::Field::spec, density}}));
 }
 
 void Form1::onCalculateClicked()
