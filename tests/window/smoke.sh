@@ -10,20 +10,27 @@ headless() { (unset DISPLAY WAYLAND_DISPLAY; ${runner:+"$runner"} "$program" "$@
 trap 'rm -f "$err"; [ -n "$pid" ] && kill $pid 2>/dev/null' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# (A Windows program ends its lines with CR LF.)
-out=$(headless --help) || fail "--help ended with status $?"
-out=${out//$'\r'/}
-[[ $out == "Usage: tavelon [options]"* && $out == *--version* ]] || fail "--help printed: $out"
-out=$(headless --version) || fail "--version ended with status $?"
-out=${out//$'\r'/}
-[ "$out" = "Tavelon 1.00" ] || fail "--version printed: $out"
+# Each answer is whole lines, the last one ended too. (A Windows program ends its lines with CR LF.)
+answer() {
+    headless "$1" >"$err" || fail "$1 ended with status $?"
+    [ "$(tail -c 1 "$err" | od -An -tx1)" = " 0a" ] || fail "$1 printed no line end: $(cat -A "$err")"
+    out=$(tr -d '\r' <"$err")
+}
+for option in --help -h; do
+    answer $option
+    [[ $out == "Usage: tavelon [options]"* && $out == *--version* ]] || fail "$option printed: $out"
+done
+for option in --version -v; do
+    answer $option
+    [ "$out" = "Tavelon 1.00" ] || fail "$option printed: $out"
+done
 if [ -z "$runner" ]; then
     # The toolkit's own options still reach it: on the offscreen platform the window opens without a display.
     (unset DISPLAY WAYLAND_DISPLAY; timeout 3 "$program" -platform offscreen -style=fusion >/dev/null 2>&1)
     status=$?
     [ $status -eq 124 ] || fail "-platform offscreen ended with status $status instead of opening the window"
     # Only the toolkit knows its options, so an unknown one is judged once a window system is there.
-    headless --no-such-option >/dev/null 2>"$err"
+    (unset DISPLAY WAYLAND_DISPLAY; timeout 20 "$program" --no-such-option) >/dev/null 2>"$err"
     status=$?
     [ $status -eq 1 ] && grep -q '^tavelon: cannot open its window' "$err" ||
         fail "an unknown option without a display ended with status $status: $(cat "$err")"
@@ -43,8 +50,10 @@ fi
 # Wine keeps its server, and the display-less desktop of the runs above, for a few seconds: the window
 # must come up on a fresh one that knows the X display.
 [ -z "$runner" ] || wineserver -w
-${runner:+"$runner"} "$program" --no-such-option >/dev/null 2>"$err"
+# A build that took the option would open its window and stay: that must fail here, not hang.
+timeout 60 ${runner:+"$runner"} "$program" --no-such-option >/dev/null 2>"$err"
 status=$?
+[ $status -ne 124 ] || fail "an unknown option opened the window instead of being refused"
 [ $status -eq 2 ] || fail "an unknown option ended with status $status, expected 2"
 tr -d '\r' <"$err" | grep -qx "tavelon: Unknown option 'no-such-option'." || fail "$(cat "$err")"
 tr -d '\r' <"$err" | grep -q '^Usage: tavelon \[options\]$' || fail "no usage line: $(cat "$err")"
