@@ -170,7 +170,7 @@ private slots:
         m_messages = new RecordingMessages;
         m_form = new window::Form1(*m_messages);
         m_form->show();
-        QApplication::setActiveWindow(m_form);
+        m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form));
         m_unexpectedDialog.clear();
         m_watchdog = new QTimer;
