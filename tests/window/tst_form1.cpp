@@ -45,13 +45,13 @@ double contrast(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// A dark desktop theme, with the colours of GNOME's dark style.
-QPalette darkPalette()
+// A dark desktop theme, by default with the colours of GNOME's dark style.
+QPalette darkPalette(const QColor& window = QColor(0x353535), const QColor& fields = QColor(0x2D2D2D))
 {
     QPalette dark;
     const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::Window, QColor(0x353535)}, {QPalette::WindowText, QColor(0xEEEEEC)},
-        {QPalette::Base, QColor(0x2D2D2D)},   {QPalette::Text, QColor(0xEEEEEC)},
+        {QPalette::Window, window},           {QPalette::WindowText, QColor(0xEEEEEC)},
+        {QPalette::Base, fields},             {QPalette::Text, QColor(0xEEEEEC)},
         {QPalette::Button, QColor(0x3A3A3A)}, {QPalette::ButtonText, QColor(0xEEEEEC)},
         {QPalette::Light, QColor(0x4A4A4A)},  {QPalette::Dark, QColor(0x1B1B1B)},
         {QPalette::Mid, QColor(0x2A2A2A)},    {QPalette::Shadow, QColor(Qt::black)}};
@@ -318,6 +318,16 @@ private slots:
         QCOMPARE(labelRect.top() + drop, fieldRect.top());
         QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width(),
                  qPrintable(caption->text()));
+        // The text itself stands against the box's right edge, next to the field (the yield's caption ends
+        // in a space).
+        const QImage drawn = caption->grab().toImage();
+        int inkRight = -1;
+        for (int x = 0; x < drawn.width(); ++x)
+            for (int y = 0; y < drawn.height(); ++y)
+                if (drawn.pixel(x, y) != drawn.pixel(0, 0))
+                    inkRight = x;
+        QVERIFY2(drawn.width() - 1 - inkRight <= caption->fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 2,
+                 qPrintable(QStringLiteral("ink ends at %1 of %2").arg(inkRight).arg(drawn.width())));
         QCOMPARE(caption->buddy(), edit(field));
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit(field));
         QCOMPARE(accessible->text(QAccessible::Name), caption->text().trimmed());
@@ -510,6 +520,15 @@ private slots:
         pickFromList(material);
         QCOMPARE(edit("spec")->text(), density);
         QCOMPARE(mat()->currentText(), material);
+        // Heard as shown, in the locale's format.
+        QCOMPARE(QAccessible::queryAccessibleInterface(control("announcement"))->text(QAccessible::Name),
+                 QStringLiteral("Density ") + density);
+        // Showing a material, the box is still named by its label (the frame's title labels it too): a
+        // bridge that names an editable box by its text, as Linux's does, would otherwise call it "Agate".
+        QStringList labels;
+        for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(mat())->relations(QAccessible::Label))
+            labels << label->text(QAccessible::Name);
+        QVERIFY2(labels.contains(QStringLiteral("Material")), qPrintable(labels.join(QLatin1Char(','))));
     }
 
     void pickMapsThroughItemData()
@@ -794,17 +813,31 @@ private slots:
 
     void everyTextIsLegible_data()
     {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("default light palette") << false;
-        QTest::newRow("dark palette set while the window is open") << true;
+        QTest::addColumn<QColor>("window"); // of a dark theme set while the window is open; none: light
+        QTest::addColumn<QColor>("fields");
+        QTest::addColumn<bool>("inactive"); // another window has the focus: the Inactive colours are drawn
+        QTest::newRow("default light palette") << QColor() << QColor() << false;
+        QTest::newRow("dark palette set while the window is open") << QColor(0x353535) << QColor(0x2D2D2D) << false;
+        QTest::newRow("dark palette, another window active") << QColor(0x353535) << QColor(0x2D2D2D) << true;
+        QTest::newRow("mid-dark palette") << QColor(0x4A4A4A) << QColor(0x404040) << false;
     }
 
     void everyTextIsLegible()
     {
-        QFETCH(bool, dark);
+        QFETCH(QColor, window);
+        QFETCH(QColor, fields);
+        QFETCH(bool, inactive);
+        const bool dark = window.isValid();
         if (dark) {
-            QApplication::setPalette(darkPalette());
-            QTRY_COMPARE(control("Label13")->palette().color(QPalette::Window), QColor(0x353535));
+            QApplication::setPalette(darkPalette(window, fields));
+            QTRY_COMPARE(control("Label13")->palette().color(QPalette::Window), window);
+        }
+        QWidget other;
+        if (inactive) {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            QVERIFY(!m_form->isActiveWindow());
         }
         // The layout's colours: each names a quantity, on its caption and in its field alike.
         const QMap<QString, QRgb> given{{"Label2", 0x0000FF},  {"wit", 0x0000FF},     {"Label6", 0xFF8000},
@@ -847,13 +880,16 @@ private slots:
     void wideFaceFitsEveryLabel_data()
     {
         QTest::addColumn<bool>("whileOpen");
-        QTest::newRow("wide face at start") << false;
-        QTest::newRow("wide face set while the window is open") << true;
+        QTest::addColumn<bool>("takenAway"); // and then the layout's face is back
+        QTest::newRow("wide face at start") << false << false;
+        QTest::newRow("wide face set while the window is open") << true << false;
+        QTest::newRow("wide face set, then taken away again") << true << true;
     }
 
     void wideFaceFitsEveryLabel()
     {
         QFETCH(bool, whileOpen);
+        QFETCH(bool, takenAway);
         QFont wide(QStringLiteral("DejaVu Sans"));
         wide.setPointSizeF(8);
         QCOMPARE(QFontInfo(wide).family(), QStringLiteral("DejaVu Sans"));
@@ -863,6 +899,9 @@ private slots:
         const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
         window::Form1 form(*m_messages);
         form.show();
+        QMap<QLabel*, qreal> sizes; // in the face the window started with
+        for (QLabel* label : form.findChildren<QLabel*>())
+            sizes.insert(label, label->font().pointSizeF());
         if (whileOpen) {
             QApplication::setFont(wide);
             QTRY_COMPARE(QFontInfo(form.findChild<QLabel*>(QStringLiteral("Label7"))->font()).family(),
@@ -895,6 +934,13 @@ private slots:
                     !qobject_cast<QComboBox*>(other->parentWidget()))
                     QVERIFY2(!rect.intersects(otherRect), qPrintable(label->objectName() + other->objectName()));
             }
+        }
+        if (takenAway) {
+            QVERIFY(std::any_of(sizes.keyBegin(), sizes.keyEnd(),
+                                [&](QLabel* label) { return label->font().pointSizeF() < sizes.value(label); }));
+            QApplication::setFont(before);
+            for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
+                QTRY_COMPARE(it.key()->font().pointSizeF(), it.value());
         }
     }
 
