@@ -38,13 +38,29 @@ fi
 echo "command line: --help and --version without a display"
 
 if [ -z "$runner" ]; then
-    env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tavelon-test-absent XDG_SESSION_TYPE=wayland \
-        "$program" >/dev/null 2>"$err"
-    status=$?
-    [ $status -eq 1 ] || { cat "$err"; fail "a session without a window system ended with status $status"; }
-    line=$(grep '^tavelon: ' "$err")
-    [[ $line == *'"tavelon-test-absent"'* && $line == *"DISPLAY is not set"* ]] || fail "no plain line: $(cat "$err")"
-    echo "no window system: status 1 and \"$line\""
+    # A copy of the program with a plugin folder of its own (qt.conf beside it), without and with a
+    # Wayland plugin: the hint to install one comes exactly when it is missing.
+    copy=$(mktemp -d)
+    trap 'rm -rf "$err" "$copy"; [ -n "$pid" ] && kill $pid 2>/dev/null' EXIT
+    cp "$program" "$copy/tavelon"
+    printf '[Paths]\nPlugins=%s/plugins\n' "$copy" >"$copy/qt.conf"
+    mkdir -p "$copy/plugins/platforms"
+    for wayland in missing installed; do
+        [ $wayland = missing ] || : >"$copy/plugins/platforms/libqwayland-generic.so"
+        env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=tavelon-test-absent XDG_SESSION_TYPE=wayland \
+            timeout 20 "$copy/tavelon" >/dev/null 2>"$err"
+        status=$?
+        [ $status -eq 1 ] || { cat "$err"; fail "a session without a window system ended with status $status"; }
+        line=$(grep '^tavelon: ' "$err")
+        [[ $line == *'"tavelon-test-absent"'* && $line == *"DISPLAY is not set"* ]] || fail "no plain line: $(cat "$err")"
+        hint=no
+        [[ $line != *"install the package qt6-wayland"* ]] || hint=yes
+        [ $hint = "$([ $wayland = missing ] && echo yes || echo no)" ] ||
+            fail "with the Wayland plugin $wayland, the hint to install it: $hint: $line"
+        # The toolkit's own reason follows ours.
+        grep -q 'no Qt platform plugin could be initialized' "$err" || fail "without the toolkit's reason: $(cat "$err")"
+        echo "no window system, Wayland plugin $wayland: status 1 and \"$line\""
+    done
 fi
 
 # Wine keeps its server, and the display-less desktop of the runs above, for a few seconds: the window
