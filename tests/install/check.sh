@@ -15,6 +15,12 @@ diff -u "$here/expected-files.txt" "$work/installed.txt"
 echo "install: exactly the expected files"
 
 desktop-file-validate "$work"/prefix/share/applications/*.desktop
+# The menu shows the icon the entry names: in the hicolor theme, at a menu's size and scalable.
+icon=$(sed -n 's/^Icon=//p' "$work"/prefix/share/applications/*.desktop)
+for size in 48x48/apps/"$icon".png scalable/apps/"$icon".svg; do
+    [ -f "$work/prefix/share/icons/hicolor/$size" ] || { echo "the desktop entry's icon $icon is not installed as $size"; exit 1; }
+done
+echo "desktop entry: its icon $icon is installed"
 appstreamcli validate --no-net "$work"/prefix/share/metainfo/*.metainfo.xml
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
@@ -52,8 +58,8 @@ echo "lintian --pedantic: no tag but the overridden ones"
 # Debian 13's hardening-check also asks for AArch64's branch protection (BTI and PAC) on every
 # architecture; only an arm64 build can have it, and Debian 12's knows neither that check nor its option.
 skip=(--nocfprotection)
-[ "$(dpkg --print-architecture)" = arm64 ] || ! hardening-check --help | grep -q -- --nobranchprotection ||
-    skip+=(--nobranchprotection)
+options=$(hardening-check --help 2>&1 || true)
+[ "$(dpkg --print-architecture)" = arm64 ] || [[ $options != *--nobranchprotection* ]] || skip+=(--nobranchprotection)
 hardening-check "${skip[@]}" "$work/root/usr/bin/tavelon"
 marked=$(objdump -d "$work/root/usr/bin/tavelon" | grep -c endbr64)
 [ "$marked" -gt 100 ] || { echo "not compiled with -fcf-protection"; exit 1; }
