@@ -61,6 +61,9 @@ private:
     void write(Field field, double value) { m_form.setText(field, formatResult(value)); }
     bool empty(Field field) const { return isEmpty(m_form.text(field)); }
 
+    // What follows from the width, each in one place; the cases differ only in where they start.
+    double lengthOf(double width) const { return width * m_s.lwRatio; }
+    double totalHeightOf(double width) const { return (m_s.cwRatio + m_s.pwRatio) * width; }
     std::optional<double> weightOf(double width) const
     {
         const auto cube = platform::power(width, 3);
@@ -122,8 +125,8 @@ private:
     {
         if (!store(m_s.width, parse(Field::wit)))
             return false;
-        m_s.length = m_s.width * m_s.lwRatio;
-        m_s.totalHeight = (m_s.cwRatio + m_s.pwRatio) * m_s.width;
+        m_s.length = lengthOf(m_s.width);
+        m_s.totalHeight = totalHeightOf(m_s.width);
         store(m_s.weightCt, weightOf(m_s.width));
         write(Field::thi, m_s.totalHeight);
         write(Field::ct, m_s.weightCt);
@@ -136,7 +139,7 @@ private:
         if (!store(m_s.length, parse(Field::lengh)))
             return false;
         m_s.width = m_s.length / m_s.lwRatio;
-        m_s.totalHeight = (m_s.cwRatio + m_s.pwRatio) * m_s.width;
+        m_s.totalHeight = totalHeightOf(m_s.width);
         store(m_s.weightCt, weightOf(m_s.width));
         write(Field::thi, m_s.totalHeight);
         write(Field::ct, m_s.weightCt);
@@ -153,8 +156,8 @@ private:
         // A zero density or yield divides by zero here; there is no width to take a root of.
         if (!std::isfinite(base) || !store(m_s.width, platform::power(base, third)))
             return false;
-        m_s.length = m_s.width * m_s.lwRatio;
-        m_s.totalHeight = (m_s.cwRatio + m_s.pwRatio) * m_s.width;
+        m_s.length = lengthOf(m_s.width);
+        m_s.totalHeight = totalHeightOf(m_s.width);
         write(Field::thi, m_s.totalHeight);
         write(Field::wit, m_s.width);
         write(Field::lengh, m_s.length);
@@ -167,7 +170,7 @@ private:
         if (!store(m_s.totalHeight, height))
             return false;
         m_s.width = *height / (m_s.cwRatio + m_s.pwRatio);
-        m_s.length = m_s.width * m_s.lwRatio;
+        m_s.length = lengthOf(m_s.width);
         store(m_s.weightCt, weightOf(m_s.width));
         write(Field::wit, m_s.width);
         write(Field::lengh, m_s.length);
