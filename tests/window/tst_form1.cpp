@@ -49,12 +49,16 @@ double contrast(const QColor& a, const QColor& b)
 QPalette darkPalette(const QColor& window = QColor(0x353535), const QColor& fields = QColor(0x2D2D2D))
 {
     QPalette dark;
-    const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::Window, window},           {QPalette::WindowText, QColor(0xEEEEEC)},
-        {QPalette::Base, fields},             {QPalette::Text, QColor(0xEEEEEC)},
-        {QPalette::Button, QColor(0x3A3A3A)}, {QPalette::ButtonText, QColor(0xEEEEEC)},
-        {QPalette::Light, QColor(0x4A4A4A)},  {QPalette::Dark, QColor(0x1B1B1B)},
-        {QPalette::Mid, QColor(0x2A2A2A)},    {QPalette::Shadow, QColor(Qt::black)}};
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {{QPalette::Window, window},
+                                                            {QPalette::WindowText, QColor(0xEEEEEC)},
+                                                            {QPalette::Base, fields},
+                                                            {QPalette::Text, QColor(0xEEEEEC)},
+                                                            {QPalette::Button, QColor(0x3A3A3A)},
+                                                            {QPalette::ButtonText, QColor(0xEEEEEC)},
+                                                            {QPalette::Light, QColor(0x4A4A4A)},
+                                                            {QPalette::Dark, QColor(0x1B1B1B)},
+                                                            {QPalette::Mid, QColor(0x2A2A2A)},
+                                                            {QPalette::Shadow, QColor(Qt::black)}};
     for (const auto& [role, colour] : roles)
         dark.setColor(role, colour);
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
@@ -526,7 +530,8 @@ private slots:
         // Showing a material, the box is still named by its label (the frame's title labels it too): a
         // bridge that names an editable box by its text, as Linux's does, would otherwise call it "Agate".
         QStringList labels;
-        for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(mat())->relations(QAccessible::Label))
+        for (const auto& [label, relation] :
+             QAccessible::queryAccessibleInterface(mat())->relations(QAccessible::Label))
             labels << label->text(QAccessible::Name);
         QVERIFY2(labels.contains(QStringLiteral("Material")), qPrintable(labels.join(QLatin1Char(','))));
     }
