@@ -3,6 +3,8 @@
 
 #include <QString>
 #include <array>
+#include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,7 +16,31 @@ enum class Field { mat, spec, vl, pw, cw, w3, wit, lengh, thi, ct, pavillion, cr
 inline constexpr std::array allFields{Field::mat, Field::spec,  Field::vl,  Field::pw, Field::cw,        Field::w3,
                                       Field::wit, Field::lengh, Field::thi, Field::ct, Field::pavillion, Field::crown};
 
-// The control's object name, which the window and the tests find it by.
+// The controls' object names, by which screen readers, the tests and the layout table know them.
+inline constexpr std::array<std::pair<Field, std::string_view>, allFields.size()> fieldNames{{
+    {Field::mat, "mat"},
+    {Field::spec, "spec"},
+    {Field::vl, "vl"},
+    {Field::pw, "pw"},
+    {Field::cw, "cw"},
+    {Field::w3, "w3"},
+    {Field::wit, "wit"},
+    {Field::lengh, "lengh"},
+    {Field::thi, "thi"},
+    {Field::ct, "ct"},
+    {Field::pavillion, "pavillion"},
+    {Field::crown, "crown"},
+}};
+
+// The field a control of that name shows, if any; usable where the layout table is checked at compile time.
+constexpr std::optional<Field> fieldNamed(std::string_view name)
+{
+    for (const auto& [field, fieldName] : fieldNames)
+        if (fieldName == name)
+            return field;
+    return std::nullopt;
+}
+
 QString controlName(Field field);
 
 // What the calculation sees of the window: texts in, texts and warnings out.

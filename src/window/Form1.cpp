@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <limits>
+#include <string_view>
 
 namespace window {
 
@@ -52,6 +53,7 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
     }
     case Kind::TextBox: {
         auto* edit = new QLineEdit(container);
+        m_fields[*core::fieldNamed(spec.name)] = edit;
         edit->setReadOnly(traits.readOnly);
         // A pasted text is taken whole: cutting it short could turn a non-number into a number.
         edit->setMaxLength(std::numeric_limits<int>::max());
@@ -67,6 +69,7 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
     case Kind::Button: {
         auto* button = new QPushButton(caption, container);
         button->setAutoDefault(true); // Enter clicks a focused button, as Space does
+        connect(button, &QPushButton::clicked, this, handler(traits.action));
         if (traits.bold) {
             QFont bold = font();
             bold.setPointSizeF(9.75);
@@ -81,6 +84,8 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
         label->setWordWrap(traits.wrap);
         if (traits.textColour)
             m_colours.colour(label, QPalette::WindowText, *traits.textColour);
+        if (traits.captionOf)
+            m_captions.emplace_back(label, *core::fieldNamed(traits.captionOf));
         return label;
     }
     case Kind::Picture:
@@ -97,13 +102,32 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
     return nullptr;
 }
 
+void (Form1::*Form1::handler(Action action))()
+{
+    switch (action) {
+    case Action::Calculate:
+        return &Form1::onCalculateClicked;
+    case Action::ResetAll:
+        return &Form1::onResetAllClicked;
+    case Action::Exit:
+        return &Form1::onExitClicked;
+    case Action::TargetsReset:
+        return &Form1::onTargetsResetClicked;
+    case Action::None:
+        break;
+    }
+    return nullptr;
+}
+
 void Form1::buildControls()
 {
     QWidget* frame = nullptr;
+    std::map<std::string_view, QWidget*> made;
     for (const ControlSpec& spec : controls()) {
         QWidget* widget = createControl(spec, spec.container == Container::Frame ? frame : this);
         if (spec.kind == Kind::Frame)
             frame = widget;
+        made[spec.name] = widget;
         widget->setObjectName(QString::fromUtf8(spec.name));
         widget->setGeometry(spec.traits.captionOf ? captionGeometry(spec, widget->fontMetrics().horizontalAdvance(
                                                                               QString::fromUtf8(spec.caption)))
@@ -111,38 +135,23 @@ void Form1::buildControls()
         widget->setEnabled(!spec.traits.disabled);
     }
 
-    for (core::Field id : core::allFields) {
-        if (id != core::Field::mat)
-            m_fields[id] = findChild<QLineEdit*>(core::controlName(id));
+    // Each caption names its field for screen readers, too. (The fields lie above their captions, so
+    // they are made after them.)
+    for (const auto& [label, id] : m_captions) {
+        label->setBuddy(field(id));
+        field(id)->setAccessibleName(label->text().trimmed());
     }
-    // Each caption names its field for screen readers, too.
-    for (const ControlSpec& spec : controls()) {
-        if (!spec.traits.captionOf)
-            continue;
-        auto* label = findChild<FittingLabel*>(QString::fromUtf8(spec.name));
-        auto* edit = findChild<QLineEdit*>(QString::fromUtf8(spec.traits.captionOf));
-        label->setBuddy(edit);
-        edit->setAccessibleName(label->text().trimmed());
-    }
+    m_captions.clear();
 
     QWidget* previous = nullptr;
     for (const char* name : tabOrder()) {
-        auto* next = findChild<QWidget*>(QString::fromUtf8(name));
+        QWidget* next = made.at(name);
         if (previous)
             setTabOrder(previous, next);
         previous = next;
     }
     m_mat->setFocus();
-
     connect(m_mat, &QComboBox::activated, this, &Form1::onMaterialPicked);
-    const std::pair<const char*, void (Form1::*)()> buttons[] = {
-        {"Command1", &Form1::onCalculateClicked},
-        {"Command2", &Form1::onResetAllClicked},
-        {"Command3", &Form1::onExitClicked},
-        {"Command4", &Form1::onTargetsResetClicked},
-    };
-    for (const auto& [name, handler] : buttons)
-        connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this, handler);
 }
 
 void Form1::changeEvent(QEvent* event)

@@ -13,6 +13,8 @@
 
 #include <QWidget>
 #include <map>
+#include <utility>
+#include <vector>
 
 class QLineEdit;
 
@@ -23,7 +25,9 @@ class MessageService;
 namespace window {
 
 struct ControlSpec;
+enum class Action;
 class Announcement;
+class FittingLabel;
 class MaterialBox;
 
 class Form1 final : public QWidget, private core::Form
@@ -38,6 +42,7 @@ public:
 
 private:
     QWidget* createControl(const ControlSpec& spec, QWidget* container);
+    static void (Form1::*handler(Action action))();
     void buildControls();
     void load();
 
@@ -60,6 +65,7 @@ private:
     core::Materials m_materials;
     MaterialBox* m_mat = nullptr;
     std::map<core::Field, QLineEdit*> m_fields;
+    std::vector<std::pair<FittingLabel*, core::Field>> m_captions; // until their fields exist
     Announcement* m_announcement = nullptr;
     ThemeColours m_colours;
 };

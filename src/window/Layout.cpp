@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/Layout.h"
 
+#include "core/FieldSet.h"
+
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 namespace window {
 
@@ -18,10 +22,10 @@ constexpr ControlSpec table[] = {
      "                Tavelon " TAVELON_VERSION " - step-cut proportions and weight",
                                                                                   135, 7065, 4320,  195, {.textColour = red}},
     {"Frame1",    Kind::Frame,    Container::Window, "Tavelon",                   120,   90, 4335, 5655},
-    {"Command1",  Kind::Button,   Container::Window, "Calculate!",                120, 5760, 4335,  375, {.bold = true}},
-    {"Command2",  Kind::Button,   Container::Window, "Reset All",                 120, 6600, 2295,  375},
-    {"Command3",  Kind::Button,   Container::Window, "Exit",                     2400, 6600, 2055,  375},
-    {"Command4",  Kind::Button,   Container::Window, "Targets Reset",             120, 6120, 4335,  375},
+    {"Command1",  Kind::Button,   Container::Window, "Calculate!",                120, 5760, 4335,  375, {.bold = true, .action = Action::Calculate}},
+    {"Command2",  Kind::Button,   Container::Window, "Reset All",                 120, 6600, 2295,  375, {.action = Action::ResetAll}},
+    {"Command3",  Kind::Button,   Container::Window, "Exit",                     2400, 6600, 2055,  375, {.action = Action::Exit}},
+    {"Command4",  Kind::Button,   Container::Window, "Targets Reset",             120, 6120, 4335,  375, {.action = Action::TargetsReset}},
     // In the frame: the labels, line and picture beneath the fields.
     {"sp",        Kind::Label,    Container::Frame,  "Density",                  2760,  360,  615, 255, {.captionOf = "spec"}},
     {"Label1",    Kind::Label,    Container::Frame,  "Yeld Vol./W^3 ",           2280, 2760, 1095, 255, {.captionOf = "w3"}},
@@ -58,6 +62,25 @@ constexpr ControlSpec table[] = {
 constexpr const char* tabs[] = {"mat", "vl", "pw", "cw", "w3", "wit", "lengh", "thi", "ct",
                                 "Command1", "Command4", "Command2", "Command3"};
 // clang-format on
+
+// A misspelt name in the table fails the build, not the window at run time.
+constexpr bool names(std::string_view name)
+{
+    return std::any_of(std::begin(table), std::end(table), [&](const ControlSpec& spec) { return name == spec.name; });
+}
+static_assert(std::all_of(std::begin(tabs), std::end(tabs), names), "the tab order names a control the table lacks");
+static_assert(std::all_of(std::begin(table), std::end(table),
+                          [](const ControlSpec& spec) {
+                              const bool field = spec.kind == Kind::TextBox || spec.kind == Kind::ComboBox;
+                              return (!field || core::fieldNamed(spec.name)) &&
+                                     (!spec.traits.captionOf || core::fieldNamed(spec.traits.captionOf));
+                          }),
+              "a field or a caption's field has a name no field has");
+static_assert(std::all_of(std::begin(table), std::end(table),
+                          [](const ControlSpec& spec) {
+                              return (spec.kind == Kind::Button) == (spec.traits.action != Action::None);
+                          }),
+              "a button without an action, or an action on another control");
 
 } // namespace
 

@@ -10,6 +10,8 @@ namespace window {
 
 enum class Kind { TextBox, ComboBox, Button, Frame, Label, Picture, Line };
 enum class Container { Window, Frame };
+// What a button does when pressed.
+enum class Action { None, Calculate, ResetAll, Exit, TargetsReset };
 
 // What sets a control apart from the standard one of its kind.
 struct Traits
@@ -20,6 +22,7 @@ struct Traits
     bool bold = false;               // the 9.75-point bold face
     bool wrap = false;               // a label that wraps its text at word boundaries
     const char* captionOf = nullptr; // for a caption label, the field it names
+    Action action = Action::None;    // for a button
 };
 
 // One control of the window. Geometry is in twips from the container's top-left corner:
