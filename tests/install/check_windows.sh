@@ -33,15 +33,15 @@ file "$installer" | grep -q 'PE32+ executable (GUI) x86-64' || fail "not a 64-bi
 versioninfo() { wrestool -x --raw -t 16 "$1" | iconv -f UTF-16LE -t UTF-8 | tr '\0' '\n' | grep -a . | tr '\n' '|'; }
 unzip -p "$zip" '*/tavelon.exe' >"$work/portable.exe"
 version=$(versioninfo "$work/portable.exe")
-for pair in "FileVersion|1.00" "ProductVersion|1.00" "ProductName|Tavelon" "InternalName|Tavelon" \
+for pair in "FileVersion|$TAVELON_VERSION" "ProductVersion|$TAVELON_VERSION" "ProductName|Tavelon" "InternalName|Tavelon" \
     "OriginalFilename|tavelon.exe" "040904B0"; do
     [[ $version == *"$pair"* ]] || fail "the program's VERSIONINFO lacks $pair: $version"
 done
 version=$(versioninfo "$installer")
-for pair in "ProductName|Tavelon" "ProductVersion|1.00" "FileVersion|1.00" "FileDescription|Tavelon 1.00 Setup"; do
+for pair in "ProductName|Tavelon" "ProductVersion|$TAVELON_VERSION" "FileVersion|$TAVELON_VERSION" "FileDescription|Tavelon $TAVELON_VERSION Setup"; do
     [[ $version == *"$pair"* ]] || fail "the installer's VERSIONINFO lacks $pair: $version"
 done
-echo "VERSIONINFO: the program's and the installer's (Tavelon 1.00 Setup)"
+echo "VERSIONINFO: the program's and the installer's (Tavelon $TAVELON_VERSION Setup)"
 # Under Wine every user is an administrator and nothing prompts: what keeps Windows from asking for
 # elevation is the installer's manifest, which asks to run as the user who started it.
 manifest=$(wrestool -x --raw -t 24 "$installer" | tr -d '\0')
@@ -103,7 +103,7 @@ install_in() {
     entry=$(wine reg query "$root\\$uninstall_key" 2>/dev/null | tr -d '\r')
     local windows_folder
     windows_folder=$(winepath -w "$folder" 2>/dev/null)
-    for value in "DisplayName    REG_SZ    Tavelon" "DisplayVersion    REG_SZ    1.00" \
+    for value in "DisplayName    REG_SZ    Tavelon" "DisplayVersion    REG_SZ    $TAVELON_VERSION" \
         "Publisher    REG_SZ    The Tavelon developers" "DisplayIcon    REG_SZ    $windows_folder\\tavelon.exe" \
         "NoModify    REG_DWORD    0x1" "NoRepair    REG_DWORD    0x1" "EstimatedSize    REG_DWORD    0x"; do
         [[ $entry == *"$value"* ]] || { echo "$entry"; fail "$scope: the uninstall entry lacks \"$value\""; }

@@ -4,6 +4,8 @@
 # neither the program nor the toolkit takes is refused with status 2, the toolkit's own are taken, the
 # window maps with the right client size and icon, and its Exit button ends the process with status 0.
 #   smoke.sh PROGRAM XWINDOW [RUNNER]   RUNNER (wine) starts a Windows build of the program
+# The window's facts come from the tests' CMake file: TAVELON_VERSION, TAVELON_CLIENT_SIZE (WIDTHxHEIGHT)
+# and TAVELON_EXIT_BUTTON (x,y,width,height in the client area).
 set -u
 program=$1 xwindow=$2 runner=${3:-} err=$(mktemp) pid=
 headless() { (unset DISPLAY WAYLAND_DISPLAY; ${runner:+"$runner"} "$program" "$@"); }
@@ -22,7 +24,7 @@ for option in --help -h; do
 done
 for option in --version -v; do
     answer $option
-    [ "$out" = "Tavelon 1.00" ] || fail "$option printed: $out"
+    [ "$out" = "Tavelon $TAVELON_VERSION" ] || fail "$option printed: $out"
 done
 if [ -z "$runner" ]; then
     # The toolkit's own options still reach it: on the offscreen platform the window opens without a display.
@@ -87,13 +89,13 @@ ${runner:+"$runner"} "$program" &
 pid=$!
 read -r size id < <("$xwindow" wait Tavelon 30) || { echo "FAIL: the window never mapped"; xwininfo -root -tree; ps -o pid,stat,etime,cmd -p $pid; exit 1; }
 echo "mapped, client area $size"
-[ "$size" = "303x487" ] || fail "client area $size, expected 303x487"
+[ "$size" = "$TAVELON_CLIENT_SIZE" ] || fail "client area $size, expected $TAVELON_CLIENT_SIZE"
 # The icon reaches the window system at 16 and 32 pixels.
 icon=$(xprop -id "$id" _NET_WM_ICON)
 [[ $icon == *"Icon (16 x 16)"* && $icon == *"Icon (32 x 32)"* ]] || fail "no 16 and 32 pixel icon"
 echo "icon at 16 and 32 pixels"
-# Exit stands at (2400, 6600) twips, 2055 x 375: its middle is (228, 452) in the client area.
-xdotool mousemove --window "$id" 228 452 click 1 || fail "could not click Exit"
+IFS=, read -r x y width height <<<"$TAVELON_EXIT_BUTTON"
+xdotool mousemove --window "$id" $((x + width / 2)) $((y + height / 2)) click 1 || fail "could not click Exit"
 for _ in $(seq 100); do
     kill -0 $pid 2>/dev/null || break
     sleep 0.1

@@ -200,7 +200,7 @@ private slots:
     void stateAfterStart()
     {
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Tavelon"));
-        QCOMPARE(m_form->size(), QSize(303, 487));
+        QCOMPARE(m_form->size(), QSize(TAVELON_CLIENT_SIZE));
         for (const QString& name : textFields)
             QVERIFY2(edit(name)->text().isEmpty(), qPrintable(name));
         QCOMPARE(mat()->currentText(), QStringLiteral("Material"));
@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(m_form->calcState(), core::CalcState{});
 
         auto* footer = m_form->findChild<QLabel*>(QStringLiteral("Label13"));
-        QVERIFY(footer->text().startsWith(QString(16, QLatin1Char(' ')) + QStringLiteral("Tavelon 1.00")));
+        QVERIFY(footer->text().startsWith(QString(16, QLatin1Char(' ')) + QStringLiteral("Tavelon " TAVELON_VERSION)));
         QVERIFY(!footer->text().at(16).isSpace());
         QVERIFY(footer->fontMetrics().horizontalAdvance(footer->text()) <= footer->width()); // one line
         QCOMPARE(footer->palette().color(QPalette::WindowText), QColor(0xFF0000));
@@ -345,7 +345,7 @@ private slots:
         QTest::newRow("Calculate!") << "Command1" << QRect(8, 384, 289, 25) << "Calculate!";
         QTest::newRow("Targets Reset") << "Command4" << QRect(8, 408, 289, 25) << "Targets Reset";
         QTest::newRow("Reset All") << "Command2" << QRect(8, 440, 153, 25) << "Reset All";
-        QTest::newRow("Exit") << "Command3" << QRect(160, 440, 137, 25) << "Exit";
+        QTest::newRow("Exit") << "Command3" << QRect(TAVELON_EXIT_BUTTON) << "Exit";
         QTest::newRow("frame") << "Frame1" << QRect(8, 6, 289, 377) << "Tavelon";
         QTest::newRow("material box") << "mat" << QRect(16, 30, 129, 21) << "Material";
         QTest::newRow("density") << "spec" << QRect(240, 30, 49, 19) << "";
@@ -358,7 +358,7 @@ private slots:
                                                       << "Tip:                   you must input only one of the "
                                                          "final teget measurements and Tavelon will do the rest!";
         QTest::newRow("footer") << "Label13" << QRect(9, 471, 288, 13)
-                                << "                Tavelon 1.00 - step-cut proportions and weight";
+                                << "                Tavelon " TAVELON_VERSION " - step-cut proportions and weight";
     }
 
     void controlsStandWhereTheLayoutPutsThem()
