@@ -163,6 +163,9 @@ private:
 private slots:
     void initTestCase()
     {
+        // The accessibility bridge connects to its bus a moment after start.
+        if (qEnvironmentVariableIsSet("TAVELON_TEST_BRIDGE"))
+            QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         QApplication::setFont(platform::dialogFont());
         m_palette = QApplication::palette();
     }
@@ -718,12 +721,19 @@ private slots:
             QTest::keyClick(focused, Qt::Key_Space);
         }
         // Events reach the handler only while an accessibility bridge is active, as under a screen reader;
-        // the offscreen platform has none.
+        // the offscreen platform has none. The run on a real X server with an accessibility bus must have one.
+        QVERIFY(QAccessible::isActive() || !qEnvironmentVariableIsSet("TAVELON_TEST_BRIDGE"));
         if (QAccessible::isActive()) {
-            // One event for it, of whichever kind this desktop's bridge speaks.
-            const qsizetype announced = std::count_if(events.cbegin(), events.cend(),
-                                                      [&](const auto& event) { return event.first == announcement; });
-            QCOMPARE(announced, spoken.isEmpty() ? 0 : 1);
+            // One event for it, of the kind this desktop's bridge speaks: Orca speaks a notification
+            // shown, UI Automation's bridge raises a value change as a notification.
+            const QAccessible::Event heardAs = QGuiApplication::platformName() == QLatin1String("windows")
+                                                   ? QAccessible::ValueChanged
+                                                   : QAccessible::ObjectShow;
+            QList<QAccessible::Event> kinds;
+            for (const auto& [object, kind] : events)
+                if (object == announcement)
+                    kinds << kind;
+            QCOMPARE(kinds, spoken.isEmpty() ? QList<QAccessible::Event>{} : QList<QAccessible::Event>{heardAs});
         }
         QCOMPARE(accessible->text(QAccessible::Name), spoken.isEmpty() ? before : spoken);
         QCOMPARE(QApplication::focusWidget(), focused);
