@@ -7,9 +7,13 @@ class QObject;
 
 namespace platform {
 
+// What an announcement reports: the density a pick wrote, or the figures a calculation wrote.
+enum class Announced { Pick, Results };
+
 // Has screen readers speak a text once, wherever the focus is: the text that the notification object
 // (one whose accessible role is Notification) now holds. Each desktop's accessibility bridge hears of
-// it by another event.
-void announce(QObject* notification, const QString& text);
+// it by another event. subject names what the text is about (the material picked) for systems where
+// nothing else says it in the same breath.
+void announce(QObject* notification, Announced what, const QString& text, const QString& subject = {});
 
 } // namespace platform

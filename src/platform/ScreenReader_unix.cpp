@@ -5,9 +5,10 @@
 
 namespace platform {
 
-void announce(QObject* notification, const QString&)
+void announce(QObject* notification, Announced, const QString&, const QString&)
 {
-    // Orca speaks a notification when it is shown; this one stays shown and says so again.
+    // Orca speaks a notification when it is shown; this one stays shown and says so again. The picked
+    // material's name Orca has just said itself, as the list's new value.
     QAccessibleEvent shown(notification, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

@@ -47,10 +47,10 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
     setGeometry(0, 0, 0, 0);
 }
 
-void Announcement::announce(const QString& text)
+void Announcement::announce(platform::Announced what, const QString& text, const QString& subject)
 {
     m_text = text;
-    platform::announce(this, text);
+    platform::announce(this, what, text, subject);
 }
 
 } // namespace window

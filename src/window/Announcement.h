@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ScreenReader.h"
+
 #include <QWidget>
 
 namespace window {
@@ -15,7 +17,7 @@ class Announcement final : public QWidget
 public:
     explicit Announcement(QWidget* parent);
 
-    void announce(const QString& text);
+    void announce(platform::Announced what, const QString& text, const QString& subject = {});
     QString text() const { return m_text; }
 
 private:

@@ -177,7 +177,8 @@ void Form1::onMaterialPicked(int position)
     const int row = m_mat->itemData(position).toInt();
     const QString density = core::densityText(m_materials.at(row).density);
     field(core::Field::spec)->setText(density);
-    m_announcement->announce(core::spokenFigures({{core::Field::spec, density}}));
+    m_announcement->announce(platform::Announced::Pick, core::spokenFigures({{core::Field::spec, density}}),
+                             m_materials.at(row).name);
 }
 
 void Form1::onCalculateClicked()
@@ -186,7 +187,7 @@ void Form1::onCalculateClicked()
     core::Calculate(log, m_state);
     // A run that wrote nothing has said why in its warnings.
     if (!log.writes().empty())
-        m_announcement->announce(core::spokenFigures(log.writes()));
+        m_announcement->announce(platform::Announced::Results, core::spokenFigures(log.writes()));
 }
 
 void Form1::onResetAllClicked()
