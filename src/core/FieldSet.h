@@ -13,11 +13,9 @@ namespace core {
 // The material list and the eleven text fields, named as their controls are.
 enum class Field { mat, spec, vl, pw, cw, w3, wit, lengh, thi, ct, pavillion, crown };
 
-inline constexpr std::array allFields{Field::mat, Field::spec,  Field::vl,  Field::pw, Field::cw,        Field::w3,
-                                      Field::wit, Field::lengh, Field::thi, Field::ct, Field::pavillion, Field::crown};
-
-// The controls' object names, by which screen readers, the tests and the layout table know them.
-inline constexpr std::array<std::pair<Field, std::string_view>, allFields.size()> fieldNames{{
+// Each field with its control's object name, by which screen readers, the tests and the layout table know
+// it; the list of fields is this table's.
+inline constexpr auto fieldNames = std::to_array<std::pair<Field, std::string_view>>({
     {Field::mat, "mat"},
     {Field::spec, "spec"},
     {Field::vl, "vl"},
@@ -30,7 +28,14 @@ inline constexpr std::array<std::pair<Field, std::string_view>, allFields.size()
     {Field::ct, "ct"},
     {Field::pavillion, "pavillion"},
     {Field::crown, "crown"},
-}};
+});
+
+inline constexpr auto allFields = [] {
+    std::array<Field, fieldNames.size()> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = fieldNames[i].first;
+    return fields;
+}();
 
 // The field a control of that name shows, if any; usable where the layout table is checked at compile time.
 constexpr std::optional<Field> fieldNamed(std::string_view name)
