@@ -11,6 +11,7 @@
 #   signing    signed with a throwaway certificate, the exe, the installer and the uninstaller carry a
 #              signature and the signed exe still starts
 #   rebuild    the same sources built again in another folder give the same exe, installer and zip
+#   release    a release's SBOM for the installer and the zip, beside the Qt source: it names the Qt linked in
 #   check_windows.sh CONCERN BUILD_DIR XWINDOW SOURCE_DIR
 concern=$1
 shift
@@ -140,6 +141,19 @@ rebuild)
         echo "rebuilt: $(sha256sum "$first" | cut -c1-64)  $(basename "$first")"
     done
     echo "the same sources built in another folder: the same exe, installer and zip"
+    ;;
+release)
+    mkdir "$work/dist"
+    cp "$installer" "$(zip)" "$work/dist/"
+    cp "$("$source/tools/build-qt-windows" --work)"/qt6-base_*.*.xz "$("$source/tools/build-qt-windows" --work)"/qt6-base_*.dsc "$work/dist/"
+    "$source/tools/release" seal "$work/dist" >/dev/null
+    qt=$(sed -n 's/^Version: //p' "$work/dist"/qt6-base_*.dsc)
+    "$here/spdx_check.py" "$work/dist"/tavelon-*.spdx.json "$work/dist" Qt=6.4.2 libstdc++="$(dpkg-query -W -f='${Version}' \
+        gcc-mingw-w64-x86-64-posix-runtime)" winpthreads="$(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)" ||
+        fail "the SBOM of the Windows files"
+    grep -q "\"pkg:deb/debian/qt6-base@${qt/+/%2B}?arch=source\"" "$work/dist"/tavelon-*.spdx.json || fail "the SBOM names no qt6-base $qt"
+    (cd "$work/dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+    echo "release: the SBOM says the installer and the zip contain Qt 6.4.2, from Debian's qt6-base $qt"
     ;;
 *)
     fail "no such concern: $concern"

@@ -1,0 +1,88 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# spdx_check.py SBOM DIR [NAME=VERSION ...]
+# Holds a release's SBOM to what a consumer of SPDX 2.3 JSON reads: the document's fields, a package per
+# component with a version and licences that are valid SPDX expressions, relationships between packages
+# that exist, every file of DIR but the checksums and the notes described with its true SHA256; and each NAME=VERSION
+# contained in every Windows file. (Debian's Python: the licence parser comes with reuse.)
+import hashlib
+import json
+import sys
+from pathlib import Path
+
+from license_expression import get_spdx_licensing
+
+sbom, folder = Path(sys.argv[1]), Path(sys.argv[2])
+wanted = [pair.split("=", 1) for pair in sys.argv[3:]]
+faults = []
+
+
+def fault(text):
+    faults.append(text)
+
+
+document = json.loads(sbom.read_text(encoding="utf-8"))
+for key, value in (("spdxVersion", "SPDX-2.3"), ("dataLicense", "CC0-1.0"), ("SPDXID", "SPDXRef-DOCUMENT")):
+    if document.get(key) != value:
+        fault(f"{key} is {document.get(key)!r}, not {value!r}")
+for key in ("name", "documentNamespace"):
+    if not document.get(key):
+        fault(f"no {key}")
+if not document.get("documentNamespace", "").startswith("https://"):
+    fault("documentNamespace is not a URI")
+creation = document.get("creationInfo", {})
+if not creation.get("creators") or len(creation.get("created", "")) != 20 or not creation["created"].endswith("Z"):
+    fault(f"creationInfo lacks creators or a UTC time: {creation}")
+
+licensing = get_spdx_licensing()
+packages = {}
+for package in document.get("packages", []):
+    name = package.get("name", "?")
+    for key in ("SPDXID", "name", "versionInfo", "downloadLocation", "copyrightText"):
+        if not package.get(key):
+            fault(f"package {name} has no {key}")
+    for key in ("licenseConcluded", "licenseDeclared"):
+        value = package.get(key, "")
+        if value not in ("NOASSERTION", "NONE") and licensing.validate(value).errors:
+            fault(f"package {name}: {key} {value!r}: {licensing.validate(value).errors}")
+    if package.get("SPDXID") in packages:
+        fault(f"SPDXID {package['SPDXID']} twice")
+    packages[package.get("SPDXID")] = package
+
+relations = document.get("relationships", [])
+for relation in relations:
+    for end in ("spdxElementId", "relatedSpdxElement"):
+        if relation.get(end) != "SPDXRef-DOCUMENT" and relation.get(end) not in packages:
+            fault(f"a relationship names {relation.get(end)}, which is no package")
+described = {r["relatedSpdxElement"] for r in relations if r.get("relationshipType") == "DESCRIBES"}
+
+files = sorted(p.name for p in folder.iterdir() if p.is_file() and p.name not in ("SHA256SUMS", "SHA256SUMS.asc"))
+by_file = {p.get("packageFileName"): p for p in packages.values() if p.get("packageFileName")}
+for name in files:
+    if name == sbom.name or name.endswith("-notes.md"):
+        continue
+    package = by_file.get(name)
+    if not package:
+        fault(f"{name} is not described")
+        continue
+    digest = hashlib.sha256((folder / name).read_bytes()).hexdigest()
+    if {"algorithm": "SHA256", "checksumValue": digest} not in package.get("checksums", []):
+        fault(f"{name}: the SBOM's checksum is not its SHA256 {digest}")
+for name in ("tavelon", ):
+    if not any(p["name"] == name for p in packages.values()):
+        fault(f"no package {name}")
+
+for artefact in (p for p in packages.values() if p.get("packageFileName", "").endswith(("-win64.exe", "-win64.zip"))):
+    if artefact["SPDXID"] not in described:
+        fault(f"the document does not describe {artefact['packageFileName']}")
+    contained = [packages[r["relatedSpdxElement"]] for r in relations
+                 if r["spdxElementId"] == artefact["SPDXID"] and r["relationshipType"] == "CONTAINS"]
+    for name, version in wanted:
+        if not any(p["name"] == name and p["versionInfo"] == version for p in contained):
+            fault(f"{artefact['packageFileName']} is not said to contain {name} {version}: "
+                  f"{[(p['name'], p['versionInfo']) for p in contained]}")
+
+if faults:
+    print("SBOM faults:\n  " + "\n  ".join(faults))
+    sys.exit(1)
+print(f"SBOM: SPDX 2.3, {len(packages)} packages, {len(relations)} relationships, every file described")
