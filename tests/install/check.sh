@@ -7,7 +7,7 @@
 set -euo pipefail
 build=$1 xwindow=$2 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ ! -d "$work/gnupg" ] || GNUPGHOME=$work/gnupg gpgconf --kill gpg-agent; rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 (cd "$work/prefix" && find . -type f -o -type l | LC_ALL=C sort) >"$work/installed.txt"
@@ -49,8 +49,9 @@ source=$(cd "$here/../.." && pwd)
 told=(CMakeLists.txt packaging/changelog packaging/io.github.tavelon.Tavelon.metainfo.xml.in
     packaging/windows/tavelon.nsi.in CHANGELOG.md)
 copy_told() {
+    local f
     rm -rf "$work/told" && mkdir -p "$work/told/packaging/windows"
-    for file in "${told[@]}"; do cp "$source/$file" "$work/told/$file"; done
+    for f in "${told[@]}"; do cp "$source/$f" "$work/told/$f"; done
 }
 copy_told
 "$source/tools/release" versions "$work/told" || { echo "the checkout's files do not agree"; exit 1; }
@@ -76,7 +77,8 @@ echo "versions: the five files agree, and each changed alone is refused: $(cat "
 # The release's checksums, signature and SBOM over this package and a source tarball, with a key made here.
 mkdir "$work/dist"
 cp "$deb" "$work/dist/"
-"$source/tools/release" tarball "$work/dist" >/dev/null
+# (An unpacked source tarball has no history to make a tarball from.)
+if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then "$source/tools/release" tarball "$work/dist" >/dev/null; fi
 export GNUPGHOME=$work/gnupg
 mkdir -m 700 "$GNUPGHOME"
 gpg --batch --quiet --passphrase '' --quick-gen-key 'Tavelon test <test@tavelon.example>' default default never 2>/dev/null
