@@ -9,7 +9,8 @@
 #   all-users  the same for all users (/AllUsers)
 #   zip        the zip holds the same files, and its exe starts from wherever it is unpacked
 #   signing    signed with a throwaway certificate, the exe, the installer and the uninstaller carry a
-#              signature and the signed exe still starts
+#              signature and the signed exe still starts; the signatures, kept and put on the unsigned
+#              build, give the signed files again
 #   rebuild    the same sources built again in another folder give the same exe, installer and zip
 #   release    a release's SBOM for the installer and the zip, beside the Qt source: it names the Qt linked in
 #   check_windows.sh CONCERN BUILD_DIR XWINDOW SOURCE_DIR
@@ -99,11 +100,28 @@ signing)
     openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/cert.p12" -passout pass:secret
     mkdir "$work/signed"
     cp "$build/tavelon.exe" "$work/signed/tavelon.exe"
-    export TAVELON_SIGN_PKCS12=$work/cert.p12 TAVELON_SIGN_PASSWORD=secret
-    "$source/packaging/windows/sign.sh" "$work/signed/tavelon.exe"
+    export TAVELON_SIGN_PKCS12=$work/cert.p12 TAVELON_SIGN_PASSWORD=secret TAVELON_SIGNATURES_OUT=$work/signatures
+    "$source/packaging/windows/sign.sh" "$work/signed/tavelon.exe" program
     makensis -V1 -DOUTFILE="$work/signed/setup.exe" -DEXE="$work/signed/tavelon.exe" \
         "$build/packaging/windows/tavelon.nsi" >/dev/null
-    unset TAVELON_SIGN_PKCS12 TAVELON_SIGN_PASSWORD
+    unset TAVELON_SIGN_PKCS12 TAVELON_SIGN_PASSWORD TAVELON_SIGNATURES_OUT
+    # The signatures kept, put on the unsigned build, give the signed files again: how a rebuild of a
+    # signed release is compared with it.
+    mkdir "$work/attached"
+    cp "$build/tavelon.exe" "$work/attached/tavelon.exe"
+    export TAVELON_SIGNATURES=$work/signatures
+    "$source/packaging/windows/sign.sh" "$work/attached/tavelon.exe" program
+    makensis -V1 -DOUTFILE="$work/attached/setup.exe" -DEXE="$work/attached/tavelon.exe" \
+        "$build/packaging/windows/tavelon.nsi" >/dev/null
+    cmp "$work/signed/tavelon.exe" "$work/attached/tavelon.exe" && cmp "$work/signed/setup.exe" "$work/attached/setup.exe" ||
+        fail "the kept signatures on the unsigned build do not give the signed files"
+    # A signature does not fit another program: that one stays unsigned, and so differs.
+    printf 'x' >>"$work/attached/tavelon.exe"
+    "$source/packaging/windows/sign.sh" "$work/attached/tavelon.exe" program 2>/dev/null
+    ! osslsigncode extract-signature -in "$work/attached/tavelon.exe" -out "$work/none.p7" >/dev/null 2>&1 ||
+        fail "a signature was put on another program"
+    unset TAVELON_SIGNATURES
+    echo "signed: the kept signatures put on the unsigned build give the same exe and installer; on another program, none"
     signed() {
         local report
         report=$(osslsigncode verify -CAfile "$work/cert.pem" -in "$1" 2>&1) || true

@@ -3,7 +3,7 @@
 # spdx_check.py SBOM DIR [NAME=VERSION ...]
 # Holds a release's SBOM to what a consumer of SPDX 2.3 JSON reads: the document's fields, a package per
 # component with a version and licences that are valid SPDX expressions, relationships between packages
-# that exist, every file of DIR but the checksums and the notes described with its true SHA256; and each NAME=VERSION
+# that exist, every file of DIR but the checksums, notes and signatures described with its true SHA256; and each NAME=VERSION
 # contained in every Windows file. (Debian's Python: the licence parser comes with reuse.)
 import hashlib
 import json
@@ -59,7 +59,7 @@ described = {r["relatedSpdxElement"] for r in relations if r.get("relationshipTy
 files = sorted(p.name for p in folder.iterdir() if p.is_file() and p.name not in ("SHA256SUMS", "SHA256SUMS.asc"))
 by_file = {p.get("packageFileName"): p for p in packages.values() if p.get("packageFileName")}
 for name in files:
-    if name == sbom.name or name.endswith("-notes.md"):
+    if name == sbom.name or name.endswith(("-notes.md", ".p7")):
         continue
     package = by_file.get(name)
     if not package:
