@@ -4,7 +4,10 @@
 #include "core/TextRules.h"
 #include "platform/Power.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace core {
@@ -61,9 +64,11 @@ private:
     void write(Field field, double value) { m_form.setText(field, formatResult(value)); }
     bool empty(Field field) const { return isEmpty(m_form.text(field)); }
 
-    // What follows from the width, each in one place; the cases differ only in where they start.
-    double lengthOf(double width) const { return width * m_s.lwRatio; }
-    double totalHeightOf(double width) const { return (m_s.cwRatio + m_s.pwRatio) * width; }
+    // What follows from the width, and the width from each target given. Ordinary arithmetic cannot fail;
+    // a failed power or a base of the root that is not finite can.
+    std::optional<double> identity(double width) const { return width; }
+    std::optional<double> lengthOf(double width) const { return width * m_s.lwRatio; }
+    std::optional<double> totalHeightOf(double width) const { return (m_s.cwRatio + m_s.pwRatio) * width; }
     std::optional<double> weightOf(double width) const
     {
         const auto cube = platform::power(width, 3);
@@ -71,6 +76,51 @@ private:
             return std::nullopt;
         return *cube * m_s.yieldRatio * m_s.density / milligramsPerCarat;
     }
+    std::optional<double> widthFromLength(double length) const { return length / m_s.lwRatio; }
+    std::optional<double> widthFromHeight(double height) const { return height / (m_s.cwRatio + m_s.pwRatio); }
+    std::optional<double> widthFromWeight(double weight) const
+    {
+        const double base = weight * milligramsPerCarat / m_s.density / m_s.yieldRatio;
+        // A zero density or yield divides by zero here; there is no width to take a root of.
+        if (!std::isfinite(base))
+            return std::nullopt;
+        return platform::power(base, 1.0 / 3.0);
+    }
+
+    using Step = std::optional<double> (Run::*)(double) const;
+
+    // The four targets: where each is stored and how it follows from the width.
+    struct Target
+    {
+        Field field;
+        double CalcState::*member;
+        Step fromWidth;
+    };
+    static constexpr Target targets[] = {
+        {Field::wit, &CalcState::width, &Run::identity},
+        {Field::lengh, &CalcState::length, &Run::lengthOf},
+        {Field::thi, &CalcState::totalHeight, &Run::totalHeightOf},
+        {Field::ct, &CalcState::weightCt, &Run::weightOf},
+    };
+    static const Target& target(Field field)
+    {
+        return *std::find_if(std::begin(targets), std::end(targets), [&](const Target& t) { return t.field == field; });
+    }
+
+    // One case a target given alone: the width from it, then the other three targets written in this order.
+    // The first case whose other targets are empty is solved, so four empty targets count as the width.
+    struct Case
+    {
+        Field given;
+        Step widthFrom;
+        std::array<Field, 3> writes;
+    };
+    static constexpr Case cases[] = {
+        {Field::wit, &Run::identity, {Field::thi, Field::ct, Field::lengh}},
+        {Field::lengh, &Run::widthFromLength, {Field::thi, Field::ct, Field::wit}},
+        {Field::ct, &Run::widthFromWeight, {Field::thi, Field::wit, Field::lengh}},
+        {Field::thi, &Run::widthFromHeight, {Field::wit, Field::lengh, Field::ct}},
+    };
 
     void checks()
     {
@@ -96,20 +146,15 @@ private:
 
     void solve()
     {
-        const bool wit = empty(Field::wit), lengh = empty(Field::lengh), thi = empty(Field::thi), ct = empty(Field::ct);
-        bool solved = false;
-        if (lengh && thi && ct)
-            solved = widthCase();
-        else if (wit && thi && ct)
-            solved = lengthCase();
-        else if (wit && lengh && thi)
-            solved = weightCase();
-        else if (wit && lengh && ct)
-            solved = heightCase();
-        else
+        const auto alone = [&](const Case& c) {
+            return std::all_of(std::begin(targets), std::end(targets),
+                               [&](const Target& t) { return t.field == c.given || empty(t.field); });
+        };
+        const Case* chosen = std::find_if(std::begin(cases), std::end(cases), alone);
+        if (chosen == std::end(cases))
             return; // two or more targets given: nothing to solve
 
-        if (!solved) {
+        if (!solve(*chosen)) {
             // Writing figures derived from an earlier stone's width would look like an answer.
             if (!m_dimensionWarned)
                 m_form.warn(dimensionWarning);
@@ -121,60 +166,17 @@ private:
         write(Field::crown, m_s.crownHeight);
     }
 
-    bool widthCase()
+    bool solve(const Case& c)
     {
-        if (!store(m_s.width, parse(Field::wit)))
+        const std::optional<double> given = parse(c.given);
+        if (!store(m_s.*target(c.given).member, given) || !store(m_s.width, (this->*c.widthFrom)(*given)))
             return false;
-        m_s.length = lengthOf(m_s.width);
-        m_s.totalHeight = totalHeightOf(m_s.width);
-        store(m_s.weightCt, weightOf(m_s.width));
-        write(Field::thi, m_s.totalHeight);
-        write(Field::ct, m_s.weightCt);
-        write(Field::lengh, m_s.length);
-        return true;
-    }
-
-    bool lengthCase()
-    {
-        if (!store(m_s.length, parse(Field::lengh)))
-            return false;
-        m_s.width = m_s.length / m_s.lwRatio;
-        m_s.totalHeight = totalHeightOf(m_s.width);
-        store(m_s.weightCt, weightOf(m_s.width));
-        write(Field::thi, m_s.totalHeight);
-        write(Field::ct, m_s.weightCt);
-        write(Field::wit, m_s.width);
-        return true;
-    }
-
-    bool weightCase()
-    {
-        if (!store(m_s.weightCt, parse(Field::ct)))
-            return false;
-        const double third = 1.0 / 3.0;
-        const double base = m_s.weightCt * milligramsPerCarat / m_s.density / m_s.yieldRatio;
-        // A zero density or yield divides by zero here; there is no width to take a root of.
-        if (!std::isfinite(base) || !store(m_s.width, platform::power(base, third)))
-            return false;
-        m_s.length = lengthOf(m_s.width);
-        m_s.totalHeight = totalHeightOf(m_s.width);
-        write(Field::thi, m_s.totalHeight);
-        write(Field::wit, m_s.width);
-        write(Field::lengh, m_s.length);
-        return true;
-    }
-
-    bool heightCase()
-    {
-        const auto height = parse(Field::thi);
-        if (!store(m_s.totalHeight, height))
-            return false;
-        m_s.width = *height / (m_s.cwRatio + m_s.pwRatio);
-        m_s.length = lengthOf(m_s.width);
-        store(m_s.weightCt, weightOf(m_s.width));
-        write(Field::wit, m_s.width);
-        write(Field::lengh, m_s.length);
-        write(Field::ct, m_s.weightCt);
+        for (const Target& t : targets) {
+            if (t.field != c.given && t.field != Field::wit)
+                store(m_s.*t.member, (this->*t.fromWidth)(m_s.width));
+        }
+        for (Field field : c.writes)
+            write(field, m_s.*target(field).member);
         return true;
     }
 
