@@ -24,11 +24,13 @@ QString ratioWarning(const char* ratio)
 
 constexpr double milligramsPerCarat = 200;
 
+using Number = double CalcState::*;
+
 struct RatioField
 {
     Field field;
     const char* caption;
-    double CalcState::*member;
+    Number member;
 };
 
 constexpr RatioField ratioFields[] = {
@@ -93,7 +95,7 @@ private:
     struct Target
     {
         Field field;
-        double CalcState::*member;
+        Number member;
         Step fromWidth;
     };
     static constexpr Target targets[] = {

@@ -102,7 +102,7 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
     return nullptr;
 }
 
-void (Form1::*Form1::handler(Action action))()
+Form1::Handler Form1::handler(Action action)
 {
     switch (action) {
     case Action::Calculate:

@@ -42,7 +42,8 @@ public:
 
 private:
     QWidget* createControl(const ControlSpec& spec, QWidget* container);
-    static void (Form1::*handler(Action action))();
+    using Handler = void (Form1::*)();
+    static Handler handler(Action action);
     void buildControls();
     void load();
 

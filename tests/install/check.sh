@@ -83,7 +83,8 @@ export GNUPGHOME=$work/gnupg
 mkdir -m 700 "$GNUPGHOME"
 gpg --batch --quiet --passphrase '' --quick-gen-key 'Tavelon test <test@tavelon.example>' default default never 2>/dev/null
 TAVELON_GPG_KEY=test@tavelon.example "$source/tools/release" seal "$work/dist" >/dev/null
-(cd "$work/dist" && ls | grep -v '^SHA256SUMS' && awk '{print $2}' SHA256SUMS) | sort | uniq -u | { ! grep .; } ||
+(cd "$work/dist" && find . -maxdepth 1 -type f ! -name 'SHA256SUMS*' -printf '%f\n' && awk '{print $2}' SHA256SUMS) |
+    sort | uniq -u | { ! grep .; } ||
     { echo "SHA256SUMS does not list exactly the files of dist/"; ls "$work/dist"; cat "$work/dist/SHA256SUMS"; exit 1; }
 (cd "$work/dist" && sha256sum --quiet -c SHA256SUMS) || { echo "SHA256SUMS does not match the files"; exit 1; }
 gpg --verify "$work/dist/SHA256SUMS.asc" "$work/dist/SHA256SUMS" 2>/dev/null || { echo "the signature is refused"; exit 1; }

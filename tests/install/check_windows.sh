@@ -16,6 +16,7 @@
 #   check_windows.sh CONCERN BUILD_DIR XWINDOW SOURCE_DIR
 concern=$1
 shift
+# shellcheck source=windows_helper.sh
 . "$(dirname "$0")/windows_helper.sh" "$@"
 
 case $concern in

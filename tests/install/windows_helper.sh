@@ -1,7 +1,9 @@
+# shellcheck shell=bash
 # Sourced by the Windows install checks: the built files, a Wine prefix of the check's own, and the
 # steps they share (installing, uninstalling, starting, reading version information).
 #   . windows_helper.sh BUILD_DIR XWINDOW SOURCE_DIR
 set -euo pipefail
+# shellcheck disable=SC2034 # the checks that source this use what it does not
 build=$1 xwindow=$2 source=$3 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="

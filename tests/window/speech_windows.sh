@@ -24,7 +24,11 @@ export TAVELON_UIA_LOG
 # Where a control's middle is in the client area, from its place in the layout.
 declare -A at=([vl]="76 175" [pw]="264 175" [cw]="76 199" [w3]="264 199" [wit]="172 247" [lengh]="172 271"
     [thi]="172 343" [ct]="172 367" [Calculate!]="152 396" [Targets Reset]="152 420" [Exit]="228 452")
-click() { xdotool mousemove --window "$window" ${at[$1]} click 1; }
+click() {
+    local x y
+    read -r x y <<<"${at[$1]}"
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+}
 type_into() {
     click "$1"
     xdotool key ctrl+a BackSpace

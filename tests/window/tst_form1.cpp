@@ -708,9 +708,8 @@ private slots:
 
         static QList<std::pair<QObject*, QAccessible::Event>> events;
         events.clear();
-        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            events.append({event->object(), event->type()});
-        });
+        const auto record = [](QAccessibleEvent* event) { events.append({event->object(), event->type()}); };
+        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(record);
         const auto restore = qScopeGuard([&] { QAccessible::installUpdateHandler(previous); });
         QWidget* focused = QApplication::focusWidget();
         if (pick) {

@@ -54,11 +54,10 @@ __declspec(dllexport) BOOL WINAPI UiaClientsAreListening(void)
     return TRUE;
 }
 
-__declspec(dllexport) HRESULT WINAPI
-    UiaRaiseNotificationEvent(void* provider, int kind, int processing, BSTR text, BSTR activityId)
+__declspec(dllexport) HRESULT WINAPI UiaRaiseNotificationEvent(void* provider, int kind, int how, BSTR text, BSTR id)
 {
-    logLine(L"notification kind=%d processing=%d activity=%ls host=%d text=%ls", kind, processing,
-            activityId ? activityId : L"", provider == &host, text ? text : L"");
+    logLine(L"notification kind=%d processing=%d activity=%ls host=%d text=%ls", kind, how, id ? id : L"",
+            provider == &host, text ? text : L"");
     return S_OK;
 }
 
