@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The release tool's verification and notes, on a small release made here with a throwaway key: a bad
+signature, a changed file and a missing one each fail it, with status 1; the notes hold this version's
+section of the changelog alone.
+    release_verify.py TOOLS_RELEASE"""
+import contextlib
+import importlib.machinery
+import importlib.util
+import io
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+loader = importlib.machinery.SourceFileLoader("release", sys.argv[1])
+spec = importlib.util.spec_from_loader("release", loader)
+release = importlib.util.module_from_spec(spec)
+loader.exec_module(release)
+failures = []
+
+
+def check(what, condition, said=""):
+    if not condition:
+        failures.append(f"{what}{': ' + said if said else ''}")
+
+
+def said(function, *args):
+    """What FUNCTION prints, its result, and its refusal if any."""
+    out = io.StringIO()
+    refusal = None
+    result = None
+    with contextlib.redirect_stdout(out):
+        try:
+            result = function(*args)
+        except release.Refusal as r:
+            refusal = str(r)
+    return out.getvalue(), result, refusal
+
+
+work = Path(tempfile.mkdtemp())
+try:
+    os.environ["GNUPGHOME"] = str(work / "gnupg")
+    (work / "gnupg").mkdir(mode=0o700)
+    subprocess.run(["gpg", "--batch", "--quiet", "--passphrase", "", "--quick-gen-key",
+                    "Tavelon test <test@tavelon.example>", "default", "default", "never"], check=True,
+                   capture_output=True)
+
+    def release_folder():
+        folder = work / "dist"
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir()
+        for name, text in (("tavelon-1.00.tar.xz", "source"), ("tavelon_1.0.0_amd64.deb", "package"),
+                           ("tavelon-1.00-win64.zip", "zip")):
+            (folder / name).write_text(text)
+        os.environ["TAVELON_GPG_KEY"] = "test@tavelon.example"
+        with contextlib.redirect_stdout(io.StringIO()):
+            release.write_sums(folder)
+        del os.environ["TAVELON_GPG_KEY"]
+        return folder
+
+    # The rebuild is stood in for: it makes the files as they were released, unless a row changes one.
+    def rebuilt_as_released(change=None):
+        def rebuild(folder, source, listed, into):
+            (into / "rebuilt").mkdir()
+            for name in listed:
+                shutil.copy2(work / "released" / name, into / "rebuilt" / name)
+            if change:
+                change(into / "rebuilt")
+            return "0" * 40
+        return rebuild
+
+    release.missing_tools = lambda *tools: None
+    shutil.copytree(release_folder(), work / "released")
+    rows = [
+        # name, what is done to the folder, what to the rebuild, the line expected, faults
+        ("as released", None, None, "tavelon_1.0.0_amd64.deb: identical", 0),
+        ("a changed file", lambda f: (f / "tavelon_1.0.0_amd64.deb").write_text("packagf"), None,
+         "tavelon_1.0.0_amd64.deb: DIFFERENT from SHA256SUMS", 1),
+        ("a missing file", lambda f: (f / "tavelon-1.00-win64.zip").unlink(), None,
+         "tavelon-1.00-win64.zip: MISSING from the folder", 1),
+        ("a rebuild that differs", None, lambda r: (r / "tavelon-1.00-win64.zip").write_text("zap"),
+         "tavelon-1.00-win64.zip: DIFFERENT", 1),
+        ("a bad signature", lambda f: (f / "SHA256SUMS").write_text(
+            "".join(reversed((f / "SHA256SUMS").read_text().splitlines(keepends=True)))), None,
+         "SHA256SUMS.asc: a BAD signature", 1),
+    ]
+    for name, to_folder, to_rebuild, line, faults in rows:
+        folder = release_folder()
+        if to_folder:
+            to_folder(folder)
+        release.rebuild = rebuilt_as_released(to_rebuild)
+        out, _, refusal = said(release.verify, folder)
+        check(f"{name}: says \"{line}\"", any(l.endswith(line) or l.startswith(line) for l in out.splitlines()), out)
+        if faults:
+            check(f"{name}: refused", refusal == f"not verified: {faults} fault, above", str(refusal))
+        else:
+            check(f"{name}: verified", refusal is None and "All 3 files" in out, f"{refusal} {out}")
+    # The command as run: status 1 when not verified.
+    folder = release_folder()
+    (folder / "tavelon-1.00-win64.zip").unlink()
+    with contextlib.redirect_stdout(io.StringIO()), contextlib.redirect_stderr(io.StringIO()):
+        status = release.main(["verify", str(folder)])
+    check("tools/release verify of a folder with a file missing ends with status 1", status == 1, str(status))
+
+    # A key this machine does not know is said, and not counted as a fault.
+    folder = release_folder()
+    os.environ["GNUPGHOME"] = str(work / "empty-gnupg")
+    (work / "empty-gnupg").mkdir(mode=0o700)
+    out, faults, _ = said(release.check_signature, folder)
+    check("an unknown key is said", out.startswith("SHA256SUMS.asc: not checked"), out)
+    check("an unknown key is no fault", faults == 0, str(faults))
+
+    # The notes: the title once, then this version's section of the changelog and nothing older.
+    root = work / "root"
+    root.mkdir()
+    (root / "CHANGELOG.md").write_text("# Changes\n\n## 1.01 — 2027-02-03\n\nNewer words.\n\n### Fixed\n\n- a fix\n\n"
+                                       "## 1.00 — 2026-12-08\n\nOlder words.\n", encoding="utf-8")
+    release.ROOT = root
+    release.versions = lambda root=None: ("1.1.0", "2027-02-03")
+    release.notes(work)
+    text = (work / "tavelon-1.01-notes.md").read_text(encoding="utf-8")
+    check("the notes' title", text.startswith("# Tavelon 1.01, released 2027-02-03\n\n"), text)
+    check("the notes' title once", text.count("# Tavelon") == 1 and "## 1.01" not in text, text)
+    check("this version's section whole", "Newer words." in text and "### Fixed\n\n- a fix" in text, text)
+    check("nothing of older versions", "Older words." not in text and "1.00" not in text, text)
+finally:
+    subprocess.run(["gpgconf", "--kill", "gpg-agent"], capture_output=True)
+    shutil.rmtree(work, ignore_errors=True)
+
+for failure in failures:
+    print(f"FAIL: {failure}")
+print(f"release_verify: {len(rows) + 6 - len(failures)} checks of {len(rows) + 6} hold" if not failures else "")
+sys.exit(1 if failures else 0)
