@@ -70,6 +70,36 @@ private slots:
         QCOMPARE(m_messages->warnings.size(), 6);
     }
 
+    // A button acts when it is released over itself: a press alone does nothing yet, and sliding off before
+    // the release does nothing at all.
+    void buttonsActOnReleaseOverThemselves_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("slideOff");
+        QTest::newRow("Calculate! released over it") << "Command1" << false;
+        QTest::newRow("Calculate! slid off") << "Command1" << true;
+        QTest::newRow("Exit released over it") << "Command3" << false;
+        QTest::newRow("Exit slid off") << "Command3" << true;
+    }
+
+    void buttonsActOnReleaseOverThemselves()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, slideOff);
+        QPushButton* pushed = button(name);
+        const auto acted = [&] { return !m_messages->warnings.isEmpty() || !m_form->isVisible(); };
+        QTest::mousePress(pushed, Qt::LeftButton);
+        QVERIFY2(!acted(), "it acted on the press");
+        QPoint at = pushed->rect().center();
+        if (slideOff) {
+            at = QPoint(pushed->width() / 2, -20);
+            QTest::mouseMove(pushed, at);
+            QVERIFY(!pushed->isDown());
+        }
+        QTest::mouseRelease(pushed, Qt::LeftButton, {}, at);
+        QCOMPARE(acted(), !slideOff);
+    }
+
     void exitClosesTheWindow()
     {
         QTest::mouseClick(button("Command3"), Qt::LeftButton);
