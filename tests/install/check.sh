@@ -66,6 +66,20 @@ marked=$(objdump -d "$work/root/usr/bin/tavelon" | grep -c endbr64)
 echo " Control flow protection: compiled in (endbr64 at branch targets)"
 man -l "$work/root/usr/share/man/man1/tavelon.1.gz" 2>&1 >/dev/null | { ! grep .; } || { echo "the manual page has faults"; exit 1; }
 echo "the manual page formats without a warning"
+# As read: each key pair of KEYBOARD as "Tab, Shift+Tab" with no bold comma, no key in SCREEN READERS, and
+# dated by the release.
+page=$work/root/usr/share/man/man1/tavelon.1.gz
+plain=$(MANWIDTH=80 man -l "$page" 2>/dev/null)
+section() { sed -n "/^$1\$/,/^[A-Z]/{/^[A-Z]/!p}" <<<"$plain"; }
+for pair in "Tab, Shift+Tab" "Up, Down" "Space, Enter"; do
+    grep -qx "       $pair" <<<"$(section KEYBOARD)" || { echo "the manual's KEYBOARD has no line \"$pair\":"; section KEYBOARD; exit 1; }
+done
+! MANWIDTH=80 MAN_KEEP_FORMATTING=1 man -l "$page" 2>/dev/null | grep -q $',\b,' || { echo "the manual has a bold comma"; exit 1; }
+! section "SCREEN READERS" | grep -qwE 'Tab|Shift|Space|Enter|Up|Down' ||
+    { echo "the manual's SCREEN READERS speaks of keys:"; section "SCREEN READERS"; exit 1; }
+dated=$(LC_ALL=C date -u -d "$released" '+%B %Y')
+tail -n1 <<<"$plain" | grep -q "  $dated  " || { echo "the manual is not dated $dated: $(tail -n1 <<<"$plain")"; exit 1; }
+echo "the manual as read: its key pairs, a SCREEN READERS section without keys, dated $dated"
 
 cd "$work"
 xvfb-run -a -s "-screen 0 1024x768x24" "$here/../window/smoke.sh" "$work/root/usr/bin/tavelon" "$xwindow"
