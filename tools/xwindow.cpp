@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <sys/select.h>
 #include <sys/wait.h>
@@ -126,9 +127,19 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | launch NAME -- CMD...\n");
         return 2;
     }
+    const bool waiting = std::string(argv[1]) == "wait";
+    const double seconds = waiting && argc > 3 ? std::stod(argv[3]) : 20;
+    // An X server just started may not take connections yet, the less so on a busy machine: it is asked
+    // again until the time is up, not once.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     Display* display = XOpenDisplay(nullptr);
+    while (!display && std::chrono::steady_clock::now() < deadline) {
+        timespec pause{0, 100'000'000};
+        nanosleep(&pause, nullptr);
+        display = XOpenDisplay(nullptr);
+    }
     if (!display) {
-        std::fprintf(stderr, "cannot open display\n");
+        std::fprintf(stderr, "cannot open display within %.0f s\n", seconds);
         return 2;
     }
     // Other programs' windows come and go (Wine makes and drops short-lived ones): one that is gone by
@@ -136,8 +147,8 @@ int main(int argc, char* argv[])
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const std::string command = argv[1];
     int status = 2;
-    if (command == "wait")
-        status = waitFor(display, argv[2], argc > 3 ? std::stod(argv[3]) : 20);
+    if (waiting)
+        status = waitFor(display, argv[2], seconds);
     else if (command == "launch" && argc > 4 && std::string(argv[3]) == "--")
         status = launch(display, argv[2], argv + 4);
     XCloseDisplay(display);

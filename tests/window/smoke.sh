@@ -87,7 +87,8 @@ fi
 echo "command line: an unknown option refused (status 2), the toolkit's own taken"
 ${runner:+"$runner"} "$program" &
 pid=$!
-read -r size id < <("$xwindow" wait Tavelon 30) || { echo "FAIL: the window never mapped"; xwininfo -root -tree; ps -o pid,stat,etime,cmd -p $pid; exit 1; }
+# Time limits allow for a busy machine: they bound a hang, they do not measure speed.
+read -r size id < <("$xwindow" wait Tavelon 90) || { echo "FAIL: the window never mapped"; xwininfo -root -tree; ps -o pid,stat,etime,cmd -p $pid; exit 1; }
 echo "mapped, client area $size"
 [ "$size" = "$TAVELON_CLIENT_SIZE" ] || fail "client area $size, expected $TAVELON_CLIENT_SIZE"
 # The icon reaches the window system at 16 and 32 pixels.
@@ -96,7 +97,7 @@ icon=$(xprop -id "$id" _NET_WM_ICON)
 echo "icon at 16 and 32 pixels"
 IFS=, read -r x y width height <<<"$TAVELON_EXIT_BUTTON"
 xdotool mousemove --window "$id" $((x + width / 2)) $((y + height / 2)) click 1 || fail "could not click Exit"
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     kill -0 $pid 2>/dev/null || break
     sleep 0.1
 done
