@@ -19,7 +19,7 @@ for f in "${files[@]}"; do
     *)
         case "$(head -n1 "$f" 2>/dev/null | tr -d '\0')" in
         '#!'*python*) py+=("$f") ;;
-        '#!'*bash* | '#!'*/sh) sh+=("$f") ;;
+        '#!'*bash* | '#!'*/sh | '# shellcheck shell='*) sh+=("$f") ;;
         esac
         ;;
     esac
