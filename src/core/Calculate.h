@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/CalcState.h"
-#include "core/FieldSet.h"
+#include "core/Form.h"
 
 #include <QStringList>
 

@@ -7,7 +7,7 @@
 // announced to screen readers. The window only moves texts.
 
 #include "core/CalcState.h"
-#include "core/FieldSet.h"
+#include "core/Form.h"
 #include "core/MaterialTable.h"
 #include "window/Legibility.h"
 

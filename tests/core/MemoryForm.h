@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/FieldSet.h"
+#include "core/Form.h"
 
 #include <QMap>
 #include <QStringList>
