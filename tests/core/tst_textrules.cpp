@@ -238,10 +238,9 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         core::Writes written;
         for (const QString& write : writes) {
-            const QString name = write.section(QLatin1Char('='), 0, 0);
-            const auto field = std::find_if(core::allFields.begin(), core::allFields.end(),
-                                            [&](core::Field f) { return core::controlName(f) == name; });
-            QVERIFY(field != core::allFields.end());
+            const QByteArray name = write.section(QLatin1Char('='), 0, 0).toLatin1();
+            const std::optional<core::Field> field = core::fieldNamed(std::string_view(name.constData(), name.size()));
+            QVERIFY(field);
             written.emplace_back(*field, write.section(QLatin1Char('='), 1));
         }
         QCOMPARE(core::spokenFigures(written), expected);

@@ -64,10 +64,9 @@ double member(const core::CalcState& s, Field field)
 
 Field fieldNamed(const QString& name)
 {
-    for (Field field : core::allFields) {
-        if (core::controlName(field) == name)
-            return field;
-    }
+    const QByteArray latin = name.toLatin1();
+    if (const std::optional<Field> field = core::fieldNamed(std::string_view(latin.constData(), latin.size())))
+        return *field;
     fail("write to an unknown field", name);
 }
 

@@ -82,4 +82,4 @@ tail -n1 <<<"$plain" | grep -q "  $dated  " || { echo "the manual is not dated $
 echo "the manual as read: its key pairs, a SCREEN READERS section without keys, dated $dated"
 
 cd "$work"
-xvfb-run -a -s "-screen 0 1024x768x24" "$here/../window/smoke.sh" "$work/root/usr/bin/tavelon" "$xwindow"
+xvfb-run -a -s "-screen $TAVELON_XVFB_SCREEN" "$here/../window/smoke.sh" "$work/root/usr/bin/tavelon" "$xwindow"

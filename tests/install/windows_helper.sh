@@ -9,9 +9,10 @@ work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-smoke() { xvfb-run -a -s "-screen 0 1024x768x24" "$here/../window/smoke.sh" "$1" "$xwindow" wine; }
+smoke() { xvfb-run -a -s "-screen $TAVELON_XVFB_SCREEN" "$here/../window/smoke.sh" "$1" "$xwindow" wine; }
 : "${SOURCE_DATE_EPOCH:?the build takes its time stamps from SOURCE_DATE_EPOCH}"
 : "${TAVELON_VERSION:?the version comes from the CMake file of the tests}"
+: "${TAVELON_XVFB_SCREEN:?the screen of the X server comes from the CMake file of the tests}"
 
 installer=$(ls "$build"/tavelon-*-win64.exe)
 exe_size=$(stat -c %s "$build/tavelon.exe")
