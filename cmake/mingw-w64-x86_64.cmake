@@ -18,3 +18,7 @@ find_program(TAVELON_WINE NAMES wine wine64 NO_CMAKE_FIND_ROOT_PATH)
 if(TAVELON_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${TAVELON_WINE})
 endif()
+
+# Debian's Qt leaves a static Qt's plugins out of the programs linked with it unless told otherwise
+# (a patch of its own); the Windows program needs its platform and style plugins linked in.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)

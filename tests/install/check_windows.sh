@@ -19,12 +19,20 @@ shift
 # shellcheck source=windows_helper.sh
 . "$(dirname "$0")/windows_helper.sh" "$@"
 
+# The readme as shipped: this version, Windows' line ends, and the Qt whose source is published beside it.
+readme_ok() {
+    head -n1 "$1" | grep -q "^Tavelon $TAVELON_VERSION for Windows (64-bit)"$'\r$' || fail "$1 does not start with this version"
+    [ "$(grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] || fail "$1: not every line ends in CRLF"
+    tr -s '\r\n' '  ' <"$1" | grep -q "qt6-base package $TAVELON_QT_VERSION exactly as built, is published beside" ||
+        fail "$1 does not name the Qt source published beside the program, $TAVELON_QT_VERSION"
+}
+
 case $concern in
 resources)
     echo "tavelon.exe $exe_size bytes, $(basename "$installer") $(stat -c %s "$installer") bytes"
     ((exe_size <= 20 * 1024 * 1024)) || fail "tavelon.exe is over its 20 MiB budget"
     (($(stat -c %s "$installer") <= 8 * 1024 * 1024)) || fail "the installer is over its 8 MiB budget"
-    file "$installer" | grep -q 'PE32+ executable (GUI) x86-64' || fail "not a 64-bit installer: $(file "$installer")"
+    file "$installer" | grep -qE 'PE32\+ executable (for MS Windows [0-9.]+ )?\(GUI\),? x86-64' || fail "not a 64-bit installer: $(file "$installer")"
 
     unzip -p "$(zip)" '*/tavelon.exe' >"$work/portable.exe"
     version=$(versioninfo "$work/portable.exe")
@@ -65,6 +73,7 @@ refusal)
 per-user)
     new_prefix
     install_in "per user" "$local_programs" "$user_menu" HKCU
+    readme_ok "$local_programs/readme.txt"
     echo "per user, silent: %LOCALAPPDATA%\\Programs\\Tavelon, the user's Start menu, HKCU entry with EstimatedSize, NoModify and NoRepair"
     smoke "$local_programs/tavelon.exe"
     wineserver -w
@@ -90,8 +99,9 @@ zip)
     portable=$(find "$work/unzipped" -name tavelon.exe)
     [ "$(cd "$work/unzipped"/* && find . -type f | sed 's|^./||' | LC_ALL=C sort)" = "$(printf '%s\n' "${windows_files[@]}" | LC_ALL=C sort)" ] ||
         fail "the zip should hold exactly ${windows_files[*]}"
+    readme_ok "$(dirname "$portable")/readme.txt"
     smoke "$portable"
-    echo "the zip's tavelon.exe starts and ends with status 0"
+    echo "the zip's readme names version $TAVELON_VERSION and Qt $TAVELON_QT_VERSION in CRLF lines; its tavelon.exe starts and ends with status 0"
     ;;
 signing)
     # Signing, with a certificate made here and thrown away: its root is trusted by nobody, which the
@@ -167,12 +177,12 @@ release)
     cp "$("$source/tools/build-qt-windows" --work)"/qt6-base_*.*.xz "$("$source/tools/build-qt-windows" --work)"/qt6-base_*.dsc "$work/dist/"
     "$source/tools/release" seal "$work/dist" >/dev/null
     qt=$(sed -n 's/^Version: //p' "$work/dist"/qt6-base_*.dsc)
-    "$here/spdx_check.py" "$work/dist"/tavelon-*.spdx.json "$work/dist" Qt=6.4.2 libstdc++="$(dpkg-query -W -f='${Version}' \
+    "$here/spdx_check.py" "$work/dist"/tavelon-*.spdx.json "$work/dist" Qt="$TAVELON_QT_VERSION" libstdc++="$(dpkg-query -W -f='${Version}' \
         gcc-mingw-w64-x86-64-posix-runtime)" winpthreads="$(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)" ||
         fail "the SBOM of the Windows files"
     grep -q "\"pkg:deb/debian/qt6-base@${qt/+/%2B}?arch=source\"" "$work/dist"/tavelon-*.spdx.json || fail "the SBOM names no qt6-base $qt"
     (cd "$work/dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
-    echo "release: the SBOM says the installer and the zip contain Qt 6.4.2, from Debian's qt6-base $qt"
+    echo "release: the SBOM says the installer and the zip contain Qt $TAVELON_QT_VERSION, from Debian's qt6-base $qt"
     ;;
 *)
     fail "no such concern: $concern"

@@ -35,6 +35,18 @@ if not creation.get("creators") or len(creation.get("created", "")) != 20 or not
     fault(f"creationInfo lacks creators or a UTC time: {creation}")
 
 licensing = get_spdx_licensing()
+# A LicenseRef is valid where the document writes out its text.
+defined = {info.get("licenseId") for info in document.get("hasExtractedLicensingInfos", [])
+           if info.get("licenseId", "").startswith("LicenseRef-") and info.get("extractedText", "").strip()}
+
+
+def licence_faults(value):
+    info = licensing.validate(value)
+    unknown = sorted(set(info.invalid_symbols) - defined)
+    return [e for e in info.errors if not e.startswith("Unknown license key")] + \
+        ([f"unknown licence: {', '.join(unknown)}"] if unknown else [])
+
+
 packages = {}
 for package in document.get("packages", []):
     name = package.get("name", "?")
@@ -43,8 +55,8 @@ for package in document.get("packages", []):
             fault(f"package {name} has no {key}")
     for key in ("licenseConcluded", "licenseDeclared"):
         value = package.get(key, "")
-        if value not in ("NOASSERTION", "NONE") and licensing.validate(value).errors:
-            fault(f"package {name}: {key} {value!r}: {licensing.validate(value).errors}")
+        if value not in ("NOASSERTION", "NONE") and licence_faults(value):
+            fault(f"package {name}: {key} {value!r}: {licence_faults(value)}")
     if package.get("SPDXID") in packages:
         fault(f"SPDXID {package['SPDXID']} twice")
     packages[package.get("SPDXID")] = package
