@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CommandLine.h"
 #include "platform/DialogFont.h"
+#include "platform/LibrarySearch.h"
 #include "platform/MessageService.h"
 #include "platform/StartFailure.h"
+#include "platform/Theme.h"
 #include "window/Form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    platform::loadLibrariesFromTheSystemOnly();
     QApplication::setApplicationName(QStringLiteral("Tavelon"));
     QApplication::setApplicationVersion(QStringLiteral(TAVELON_VERSION));
     if (const std::optional<int> status = platform::answerHelpAndVersion(argc, argv))
@@ -21,6 +24,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavelon.Tavelon"));
 
     QApplication::setFont(platform::dialogFont());
+    platform::followSystemTheme();
 
     platform::QtMessageService messages;
     window::Form1 form(messages);
