@@ -12,8 +12,7 @@ enum class Announced { Pick, Results };
 
 // Has screen readers speak a text once, wherever the focus is: the text that the notification object
 // (one whose accessible role is Notification) now holds. Each desktop's accessibility bridge hears of
-// it by another event. subject names what the text is about (the material picked) for systems where
-// nothing else says it in the same breath.
-void announce(QObject* notification, Announced what, const QString& text, const QString& subject = {});
+// it by another event. The material a pick chose is not in the text: the list's own new value says it.
+void announce(QObject* notification, Announced what, const QString& text);
 
 } // namespace platform

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-void announce(QObject* notification, Announced, const QString&, const QString&)
+void announce(QObject* notification, Announced, const QString&)
 {
     // Orca speaks a notification when it is shown; this one stays shown and says so again. The picked
     // material's name Orca has just said itself, as the list's new value.

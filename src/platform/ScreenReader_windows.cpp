@@ -6,17 +6,16 @@
 
 #include <oleauto.h>
 
-// UI Automation's notification event, which Narrator and NVDA speak, is raised here rather than left to
-// the toolkit: what a toolkit makes of a value change differs from version to version (a notification
-// in Qt 6.4, a property change that readers do not speak from 6.6 on), and only this call says which
-// announcements may replace each other.
+// UI Automation's notification event, which Narrator and NVDA speak wherever the focus is, is raised here:
+// the toolkit raises none for a text written into a field that does not hold the focus. A pick's material
+// reaches readers as the focused list's new value, a property change the toolkit raises just before.
 namespace platform {
 
 namespace {
 
 // From UIAutomationCore.h of Windows 10 1709 and later, which the cross compiler's headers lack.
 enum NotificationKind { NotificationKind_ActionCompleted = 2, NotificationKind_Other = 4 };
-enum NotificationProcessing { NotificationProcessing_ImportantAll = 0, NotificationProcessing_ImportantMostRecent = 1 };
+enum NotificationProcessing { NotificationProcessing_ImportantAll = 0, NotificationProcessing_All = 2 };
 
 struct Automation
 {
@@ -51,7 +50,7 @@ BSTR bstr(const QString& text)
 
 } // namespace
 
-void announce(QObject* notification, Announced what, const QString& text, const QString& subject)
+void announce(QObject* notification, Announced what, const QString& text)
 {
     const Automation& uia = automation();
     auto* widget = qobject_cast<QWidget*>(notification);
@@ -61,17 +60,14 @@ void announce(QObject* notification, Announced what, const QString& text, const 
     IUnknown* window = nullptr;
     if (FAILED(uia.hostProviderFromHwnd(reinterpret_cast<HWND>(widget->window()->winId()), &window)) || !window)
         return;
-    // A pick is one sentence with the material's name: a reader that keeps only the most recent notification
-    // would otherwise drop the name that the list's own notification said a moment before. A newer pick
-    // replaces an older one not yet said, as when arrowing through the list; results are all said.
+    // A pick's density waits for the list's new value to be said: a processing that replaces what is being
+    // said (MostRecent, in NVDA) would cut the material's name off. It is not Important, so that the next
+    // key silences it, as when arrowing through the list. The results of Calculate! are all said.
     const bool pick = what == Announced::Pick;
-    const QString sentence =
-        subject.isEmpty() ? text : subject + QStringLiteral(", ") + text.left(1).toLower() + text.mid(1);
-    BSTR said = bstr(sentence);
+    BSTR said = bstr(text);
     BSTR activity = bstr(pick ? QStringLiteral("Tavelon.Pick") : QStringLiteral("Tavelon.Results"));
     uia.raiseNotificationEvent(window, pick ? NotificationKind_Other : NotificationKind_ActionCompleted,
-                               pick ? NotificationProcessing_ImportantMostRecent : NotificationProcessing_ImportantAll,
-                               said, activity);
+                               pick ? NotificationProcessing_All : NotificationProcessing_ImportantAll, said, activity);
     SysFreeString(activity);
     SysFreeString(said);
     window->Release();

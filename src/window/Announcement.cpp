@@ -47,10 +47,10 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
     setGeometry(0, 0, 0, 0);
 }
 
-void Announcement::announce(platform::Announced what, const QString& text, const QString& subject)
+void Announcement::announce(platform::Announced what, const QString& text)
 {
     m_text = text;
-    platform::announce(this, what, text, subject);
+    platform::announce(this, what, text);
 }
 
 } // namespace window

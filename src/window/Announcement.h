@@ -17,7 +17,7 @@ class Announcement final : public QWidget
 public:
     explicit Announcement(QWidget* parent);
 
-    void announce(platform::Announced what, const QString& text, const QString& subject = {});
+    void announce(platform::Announced what, const QString& text);
     QString text() const { return m_text; }
 
 private:

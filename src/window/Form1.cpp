@@ -177,8 +177,7 @@ void Form1::onMaterialPicked(int position)
     const int row = m_mat->itemData(position).toInt();
     const QString density = core::densityText(m_materials.at(row).density);
     field(core::Field::spec)->setText(density);
-    m_announcement->announce(platform::Announced::Pick, core::spokenFigures({{core::Field::spec, density}}),
-                             m_materials.at(row).name);
+    m_announcement->announce(platform::Announced::Pick, core::spokenFigures({{core::Field::spec, density}}));
 }
 
 void Form1::onCalculateClicked()

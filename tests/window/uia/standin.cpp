@@ -49,6 +49,17 @@ Host host;
 
 extern "C" {
 
+// Where it was loaded from, so that a test can tell a copy planted beside the program from the system's.
+BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        wchar_t path[MAX_PATH];
+        if (GetModuleFileNameW(self, path, MAX_PATH))
+            logLine(L"loaded from %ls", path);
+    }
+    return TRUE;
+}
+
 __declspec(dllexport) BOOL WINAPI UiaClientsAreListening(void)
 {
     return TRUE;
