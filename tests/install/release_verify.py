@@ -113,6 +113,25 @@ try:
     check("an unknown key is said", out.startswith("SHA256SUMS.asc: not checked"), out)
     check("an unknown key is no fault", faults == 0, str(faults))
 
+    # The Qt source beside the Windows files, held to its .dsc: a file changed, even at its size, or missing
+    # is refused by name.
+    qt = work / "qt"
+    qt.mkdir()
+    (qt / "qt6-base_6.8.2.orig.tar.xz").write_bytes(b"upstream source")
+    (qt / "qt6-base_6.8.2-1.debian.tar.xz").write_bytes(b"debian changes")
+    sums = "".join(f" {release.sha256(f)} {f.stat().st_size} {f.name}\n" for f in sorted(qt.iterdir()))
+    (qt / "qt6-base_6.8.2-1.dsc").write_text(f"Source: qt6-base\nVersion: 6.8.2-1\nChecksums-Sha256:\n{sums}")
+    _, files, refusal = said(release.qt_source_files, qt)
+    check("a Qt source as its .dsc says is taken", refusal is None and len(files) == 3, str(refusal))
+    for name, change in (("changed at its size", lambda f: f.write_bytes(b"debian chang3s")),
+                         ("missing", lambda f: f.unlink())):
+        kept = (qt / "qt6-base_6.8.2-1.debian.tar.xz").read_bytes()
+        change(qt / "qt6-base_6.8.2-1.debian.tar.xz")
+        _, _, refusal = said(release.qt_source_files, qt)
+        check(f"a Qt source file {name} is refused by name",
+              refusal == "qt6-base_6.8.2-1.debian.tar.xz does not match qt6-base_6.8.2-1.dsc", str(refusal))
+        (qt / "qt6-base_6.8.2-1.debian.tar.xz").write_bytes(kept)
+
     # The notes: the title once, then this version's section of the changelog and nothing older.
     root = work / "root"
     root.mkdir()
@@ -132,5 +151,5 @@ finally:
 
 for failure in failures:
     print(f"FAIL: {failure}")
-print(f"release_verify: {len(rows) + 6 - len(failures)} checks of {len(rows) + 6} hold" if not failures else "")
+print(f"release_verify: {len(rows) + 9 - len(failures)} checks of {len(rows) + 9} hold" if not failures else "")
 sys.exit(1 if failures else 0)
