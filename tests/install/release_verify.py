@@ -116,10 +116,17 @@ try:
     # The Qt source beside the Windows files, held to its .dsc: a file changed, even at its size, or missing
     # is refused by name.
     qt = work / "qt"
-    qt.mkdir()
-    (qt / "qt6-base_6.8.2.orig.tar.xz").write_bytes(b"upstream source")
+    (qt / "qt-6.8.2").mkdir(parents=True)
+    bundled = {"zlib": "1.3.1", "pcre2": "10.44"}  # as the source's attribution files say
+    for name, version in bundled.items():
+        (qt / "qt-6.8.2" / "src" / "3rdparty" / name).mkdir(parents=True)
+        (qt / "qt-6.8.2" / "src" / "3rdparty" / name / "qt_attribution.json").write_text(
+            f'{{"Name": "{name}", "Version": "{version}", "LicenseId": "Zlib", "Copyright": ["Someone"]}}')
+    subprocess.run(["tar", "-C", qt, "-cJf", qt / "qt6-base_6.8.2.orig.tar.xz", "qt-6.8.2"], check=True)
+    shutil.rmtree(qt / "qt-6.8.2")
     (qt / "qt6-base_6.8.2-1.debian.tar.xz").write_bytes(b"debian changes")
-    sums = "".join(f" {release.sha256(f)} {f.stat().st_size} {f.name}\n" for f in sorted(qt.iterdir()))
+    sums = "".join(f" {release.sha256(qt / f)} {(qt / f).stat().st_size} {f}\n"
+                   for f in ("qt6-base_6.8.2.orig.tar.xz", "qt6-base_6.8.2-1.debian.tar.xz"))
     (qt / "qt6-base_6.8.2-1.dsc").write_text(f"Source: qt6-base\nVersion: 6.8.2-1\nChecksums-Sha256:\n{sums}")
     _, files, refusal = said(release.qt_source_files, qt)
     check("a Qt source as its .dsc says is taken", refusal is None and len(files) == 3, str(refusal))
@@ -145,11 +152,27 @@ try:
     check("the notes' title once", text.count("# Tavelon") == 1 and "## 1.01" not in text, text)
     check("this version's section whole", "Newer words." in text and "### Fixed\n\n- a fix" in text, text)
     check("nothing of older versions", "Older words." not in text and "1.00" not in text, text)
+
+    # The SBOM of a release with every kind of file, Windows' included, held by spdx_check.py: what each
+    # file contains, which way each relationship points, Qt's own libraries at their source's versions.
+    dist = work / "sbom"
+    dist.mkdir()
+    for name in ("tavelon-1.01.tar.xz", "tavelon-1.01-win64.exe", "tavelon-1.01-win64.zip"):
+        (dist / name).write_text(name)
+    for f in qt.iterdir():
+        shutil.copy2(f, dist)
+    release.debian_version = lambda name: "14.2.0-17+27"
+    release.source_date = lambda: "2027-02-03T00:00:00Z"
+    release.write_sbom(dist)
+    result = subprocess.run([Path(__file__).parent / "spdx_check.py", *dist.glob("*.spdx.json"), dist, "Qt=6.8.2",
+                             "libstdc++=14.2.0-17+27", *(f"{n}={v}" for n, v in bundled.items())],
+                            capture_output=True, text=True)
+    check("the SBOM of a release with Windows files", result.returncode == 0, result.stdout + result.stderr)
 finally:
     subprocess.run(["gpgconf", "--kill", "gpg-agent"], capture_output=True)
     shutil.rmtree(work, ignore_errors=True)
 
 for failure in failures:
     print(f"FAIL: {failure}")
-print(f"release_verify: {len(rows) + 9 - len(failures)} checks of {len(rows) + 9} hold" if not failures else "")
+print(f"release_verify: {len(rows) + 10 - len(failures)} checks of {len(rows) + 10} hold" if not failures else "")
 sys.exit(1 if failures else 0)

@@ -2,11 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # spdx_check.py SBOM DIR [NAME=VERSION ...]
 # Holds a release's SBOM to what a consumer of SPDX 2.3 JSON reads: the document's fields, a package per
-# component with a version and licences that are valid SPDX expressions, relationships between packages
-# that exist, every file of DIR but the checksums, notes and signatures described with its true SHA256; and each NAME=VERSION
-# contained in every Windows file. (Debian's Python: the licence parser comes with reuse.)
+# component with a version and licences that are valid SPDX expressions, every file of DIR but the
+# checksums, notes and signatures described with its true SHA256; relationships that point the right way
+# (a file CONTAINS and DEPENDS_ON components, a component is GENERATED_FROM a source file), the program in
+# every built file, the installer's stub in the installer alone; and each NAME=VERSION contained in every
+# Windows file. (Debian's Python: the licence parser comes with reuse.)
 import hashlib
 import json
+import re
 import sys
 from pathlib import Path
 
@@ -68,6 +71,43 @@ for relation in relations:
             fault(f"a relationship names {relation.get(end)}, which is no package")
 described = {r["relatedSpdxElement"] for r in relations if r.get("relationshipType") == "DESCRIBES"}
 
+
+def is_file(spdx):
+    return "packageFileName" in packages.get(spdx, {})
+
+
+def label(spdx):
+    package = packages.get(spdx, {})
+    return package.get("packageFileName") or f"{package.get('name')} {package.get('versionInfo')}"
+
+
+# Which ends of each kind are files: (element, related).
+directions = {"CONTAINS": (True, False), "DEPENDS_ON": (True, False), "GENERATED_FROM": (False, True)}
+for relation in relations:
+    kind, a, b = relation.get("relationshipType"), relation.get("spdxElementId"), relation.get("relatedSpdxElement")
+    if kind in directions and (a in packages and b in packages) and (is_file(a), is_file(b)) != directions[kind]:
+        fault(f"{label(a)} {kind} {label(b)}: the wrong way round")
+    if kind == "GENERATED_FROM" and is_file(b) and not re.search(r"\.(tar\.\w+|dsc)$", label(b)):
+        fault(f"{label(a)} is said to be generated from {label(b)}, which is no source")
+    if kind == "DEPENDS_ON" and not packages.get(b, {}).get("externalRefs"):
+        fault(f"{label(a)} depends on {label(b)}, which names no package to install")
+
+
+def related(spdx, kind):
+    return [packages[r["relatedSpdxElement"]] for r in relations
+            if r.get("spdxElementId") == spdx and r.get("relationshipType") == kind
+            and r.get("relatedSpdxElement") in packages]
+
+
+for spdx in packages:
+    file = packages[spdx].get("packageFileName", "")
+    if re.search(r"(\.deb|-win64\.exe|-win64\.zip)$", file):
+        if not any(p["name"] == "tavelon" for p in related(spdx, "CONTAINS")):
+            fault(f"{file} is not said to contain the program")
+        stub = [p for p in related(spdx, "CONTAINS") if p["name"] == "NSIS stub"]
+        if bool(stub) != file.endswith("-win64.exe"):
+            fault(f"{file} {'contains' if stub else 'lacks'} the installer's stub")
+
 files = sorted(p.name for p in folder.iterdir() if p.is_file() and p.name not in ("SHA256SUMS", "SHA256SUMS.asc"))
 by_file = {p.get("packageFileName"): p for p in packages.values() if p.get("packageFileName")}
 for name in files:
@@ -82,12 +122,17 @@ for name in files:
         fault(f"{name}: the SBOM's checksum is not its SHA256 {digest}")
 if not any(p["name"] == "tavelon" for p in packages.values()):
     fault("no package for the program itself")
+# Each component that is built here is generated from the source files of dir that are its own.
+for name, pattern in (("tavelon", r"tavelon-.*\.tar\.xz"), ("Qt", r"qt6-base_.*")):
+    for spdx in (s for s, p in packages.items() if p["name"] == name):
+        sources = sorted(p["packageFileName"] for p in related(spdx, "GENERATED_FROM"))
+        if sources != [f for f in files if re.fullmatch(pattern, f)]:
+            fault(f"{name} is said to be generated from {sources}")
 
 for artefact in (p for p in packages.values() if p.get("packageFileName", "").endswith(("-win64.exe", "-win64.zip"))):
     if artefact["SPDXID"] not in described:
         fault(f"the document does not describe {artefact['packageFileName']}")
-    contained = [packages[r["relatedSpdxElement"]] for r in relations
-                 if r["spdxElementId"] == artefact["SPDXID"] and r["relationshipType"] == "CONTAINS"]
+    contained = related(artefact["SPDXID"], "CONTAINS")
     for name, version in wanted:
         if not any(p["name"] == name and p["versionInfo"] == version for p in contained):
             fault(f"{artefact['packageFileName']} is not said to contain {name} {version}: "
