@@ -180,7 +180,7 @@ release)
     "$here/spdx_check.py" "$work/dist"/tavelon-*.spdx.json "$work/dist" Qt="$TAVELON_QT_VERSION" libstdc++="$(dpkg-query -W -f='${Version}' \
         gcc-mingw-w64-x86-64-posix-runtime)" winpthreads="$(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)" ||
         fail "the SBOM of the Windows files"
-    grep -q "\"pkg:deb/debian/qt6-base@${qt/+/%2B}?arch=source\"" "$work/dist"/tavelon-*.spdx.json || fail "the SBOM names no qt6-base $qt"
+    grep -q "\"pkg:deb/debian/qt6-base@${qt//+/%2B}?arch=source\"" "$work/dist"/tavelon-*.spdx.json || fail "the SBOM names no qt6-base $qt"
     (cd "$work/dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
     echo "release: the SBOM says the installer and the zip contain Qt $TAVELON_QT_VERSION, from Debian's qt6-base $qt"
     ;;
