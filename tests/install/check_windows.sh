@@ -8,9 +8,9 @@
 #              install over it keeps one of each, and a silent uninstall leaves nothing
 #   all-users  the same for all users (/AllUsers)
 #   zip        the zip holds the same files, and its exe starts from wherever it is unpacked
-#   signing    signed with a throwaway certificate, the exe, the installer and the uninstaller carry a
-#              signature and the signed exe still starts; the signatures, kept and put on the unsigned
-#              build, give the signed files again
+#   signing    built with a throwaway certificate, the exe, the installer and the uninstaller carry a
+#              signature, each kept under its own name, and the signed exe still starts; the signatures,
+#              put on the unsigned build, give the signed files again
 #   rebuild    the same sources built again in another folder give the same exe, installer and zip
 #   release    a release's SBOM for the installer and the zip, beside the Qt source: it names the Qt linked in
 #   check_windows.sh CONCERN BUILD_DIR XWINDOW SOURCE_DIR
@@ -25,6 +25,19 @@ readme_ok() {
     [ "$(grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] || fail "$1: not every line ends in CRLF"
     tr -s '\r\n' '  ' <"$1" | grep -q "qt6-base package $TAVELON_QT_VERSION exactly as built, is published beside" ||
         fail "$1 does not name the Qt source published beside the program, $TAVELON_QT_VERSION"
+}
+
+# The same sources built again in $copy, a folder of another name, as the build tree was configured.
+build_elsewhere() {
+    copy=$work/elsewhere/tavelon-rebuilt
+    mkdir -p "$copy"
+    (cd "$source" && git ls-files -co --exclude-standard -z | xargs -0 tar -c) | tar -x -C "$copy"
+    cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+    cmake -S "$copy" -B "$copy/out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$(cached CMAKE_TOOLCHAIN_FILE)" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$copy/cmake/mingw-w64-x86_64.cmake" \
+        -DTAVELON_HOST_TOOLS="$(cached TAVELON_HOST_TOOLS)" >/dev/null
+    cmake --build "$copy/out" --parallel "$(nproc)" >/dev/null
 }
 
 case $concern in
@@ -109,13 +122,22 @@ signing)
     openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 2 \
         -subj "/CN=Tavelon test signing" -addext "extendedKeyUsage=codeSigning" 2>/dev/null
     openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/cert.p12" -passout pass:secret
-    mkdir "$work/signed"
-    cp "$build/tavelon.exe" "$work/signed/tavelon.exe"
+    # As a release signs: the build, given the certificate, signs each program and keeps its signature.
     export TAVELON_SIGN_PKCS12=$work/cert.p12 TAVELON_SIGN_PASSWORD=secret TAVELON_SIGNATURES_OUT=$work/signatures
-    "$source/packaging/windows/sign.sh" "$work/signed/tavelon.exe" program
-    makensis -V1 -DOUTFILE="$work/signed/setup.exe" -DEXE="$work/signed/tavelon.exe" \
-        "$build/packaging/windows/tavelon.nsi" >/dev/null
+    build_elsewhere
     unset TAVELON_SIGN_PKCS12 TAVELON_SIGN_PASSWORD TAVELON_SIGNATURES_OUT
+    mkdir "$work/signed"
+    cp "$copy/out/tavelon.exe" "$work/signed/tavelon.exe"
+    cp "$copy"/out/tavelon-*-win64.exe "$work/signed/setup.exe"
+    [ "$(cd "$work/signatures" && echo *)" = "installer.p7 program.p7 uninstaller.p7" ] ||
+        fail "the signed build kept $(cd "$work/signatures" && echo *), not the program's, the installer's and the uninstaller's"
+    for pair in program:tavelon.exe installer:setup.exe; do
+        rm -f "$work/carried.p7"
+        osslsigncode extract-signature -in "$work/signed/${pair#*:}" -out "$work/carried.p7" >/dev/null
+        cmp -s "$work/carried.p7" "$work/signatures/${pair%%:*}.p7" ||
+            fail "the signature kept as ${pair%%:*}.p7 is not the one ${pair#*:} carries"
+    done
+    echo "signed build: the program, the installer and the uninstaller signed, each signature kept under its own name"
     # The signatures kept, put on the unsigned build, give the signed files again: how a rebuild of a
     # signed release is compared with it.
     mkdir "$work/attached"
@@ -152,16 +174,7 @@ signing)
     echo "signed: tavelon.exe, the installer and its uninstaller carry a signature; the signed program starts"
     ;;
 rebuild)
-    # The same sources in a folder of another name, built again.
-    copy=$work/elsewhere/tavelon-rebuilt
-    mkdir -p "$copy"
-    (cd "$source" && git ls-files -co --exclude-standard -z | xargs -0 tar -c) | tar -x -C "$copy"
-    cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
-    cmake -S "$copy" -B "$copy/out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-        -DCMAKE_TOOLCHAIN_FILE="$(cached CMAKE_TOOLCHAIN_FILE)" \
-        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$copy/cmake/mingw-w64-x86_64.cmake" \
-        -DTAVELON_HOST_TOOLS="$(cached TAVELON_HOST_TOOLS)" >/dev/null
-    cmake --build "$copy/out" --parallel "$(nproc)" >/dev/null
+    build_elsewhere
     (cd "$work" && cpack --config "$copy/out/CPackConfig.cmake" -B "$work/package-rebuilt" >/dev/null)
     for pair in "$build/tavelon.exe|$copy/out/tavelon.exe" "$installer|$(ls "$copy"/out/tavelon-*-win64.exe)" \
         "$(zip)|$(ls "$work"/package-rebuilt/tavelon-*-win64.zip)"; do
