@@ -153,6 +153,17 @@ try:
     check("this version's section whole", "Newer words." in text and "### Fixed\n\n- a fix" in text, text)
     check("nothing of older versions", "Older words." not in text and "1.00" not in text, text)
 
+    # The advisories page is read for one Qt source; a release with another is refused in one line.
+    real = (Path(release.__file__).parent.parent / release.ADVISORIES).read_text(encoding="utf-8")
+    check("the advisories page names the Qt source it was read for", "\nRead for: qt6-base " in real)
+    (root / "docs").mkdir()
+    for read, refused in (("6.8.2-1", None), ("6.8.2-0", "the Qt source is qt6-base 6.8.2-1, but "
+                          "docs/QT-ADVISORIES.md was read for 6.8.2-0: read its patches and changelog and update the page")):
+        (root / release.ADVISORIES).write_text(f"# Advisories\n\nRead for: qt6-base {read}\n", encoding="utf-8")
+        _, _, refusal = said(release.advisories_for, qt)
+        check(f"advisories read for {read}, a source of 6.8.2-1: {'refused' if refused else 'taken'}",
+              refusal == refused, str(refusal))
+
     # The SBOM of a release with every kind of file, Windows' included, held by spdx_check.py: what each
     # file contains, which way each relationship points, Qt's own libraries at their source's versions.
     dist = work / "sbom"
@@ -174,5 +185,5 @@ finally:
 
 for failure in failures:
     print(f"FAIL: {failure}")
-print(f"release_verify: {len(rows) + 10 - len(failures)} checks of {len(rows) + 10} hold" if not failures else "")
+print(f"release_verify: {len(rows) + 13 - len(failures)} checks of {len(rows) + 13} hold" if not failures else "")
 sys.exit(1 if failures else 0)
