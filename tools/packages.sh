@@ -58,3 +58,12 @@ install_missing() {
         >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
     rm -f "$log"
 }
+
+# The Windows build runs the host's moc, rcc and uic with a Qt for Windows built from the same Debian
+# source, which is 6.8.2: Debian 13's. This host can run it if its Qt tools are that version, or, before
+# they are installed, if it is Debian 13 (debian_version, set by the script that sources this file).
+windows_host() {
+    local v
+    v=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) || v=
+    [[ $v == 6.8.2[+-]* ]] || { [ -z "$v" ] && [ "${debian_version:?}" = 13 ]; }
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows installer and the portable zip, one concern a test, each under Wine in a fresh prefix:
 #   resources  the program's and the installer's version information and manifests, the size budgets
-#              (exe 20 MiB, installer 8 MiB)
+#              (exe 20 MiB, installer 8 MiB), no folder of the builder's machine in the program
 #   refusal    on Windows 7 and 8.1 the installer refuses and writes nothing
 #   per-user   a silent install (the default scope) puts the program, its licences and readme, one Start-menu
 #              shortcut and one uninstall entry for the user, the program starts from there, a second
@@ -48,6 +48,14 @@ resources)
     file "$installer" | grep -qE 'PE32\+ executable (for MS Windows [0-9.]+ )?\(GUI\),? x86-64' || fail "not a 64-bit installer: $(file "$installer")"
 
     unzip -p "$(zip)" '*/tavelon.exe' >"$work/portable.exe"
+    # Nothing of the machine that built it, in 8-bit or UTF-16 strings: not the folders of the Qt, of its
+    # source, of this tree or of the build, nor the builder's home.
+    qt_prefix=$(sed -n 's|^CMAKE_TOOLCHAIN_FILE:[A-Z]*=\(.*\)/lib/cmake/Qt6/qt.toolchain.cmake$|\1|p' "$build/CMakeCache.txt")
+    for folder in "$qt_prefix" "$("$source/tools/build-qt-windows" --work)" "$source" "$build" "$HOME"; do
+        named=$({ strings -a "$work/portable.exe"; strings -a -el "$work/portable.exe"; } | grep -F "$folder" | head -n3 || true)
+        [ -z "$named" ] || fail "tavelon.exe names $folder, a folder of the machine that built it: $named"
+    done
+    echo "tavelon.exe names no folder of the machine that built it ($qt_prefix, its source, this tree, $HOME)"
     version=$(versioninfo "$work/portable.exe")
     for pair in "FileVersion|$TAVELON_VERSION" "ProductVersion|$TAVELON_VERSION" "ProductName|Tavelon" "InternalName|Tavelon" \
         "OriginalFilename|tavelon.exe" "040904B0"; do

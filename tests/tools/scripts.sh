@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The developer scripts' logic, without root and without the network: tools/dev's package entries against
-# stand-ins for dpkg-query, apt-cache, apt-get, id and sudo, and tools/build-qt-windows --ready.
+# The developer scripts' logic, without root and without the network: tools/dev's package entries and its
+# Windows host check against stand-ins for dpkg-query, apt-cache, apt-get, id and sudo, and
+# tools/build-qt-windows --ready.
 #   scripts.sh SOURCE_DIR
 set -uo pipefail
 source_dir=$1
@@ -83,6 +84,23 @@ row "no install candidate: one line naming it" 0 no "a zz" "" "a 1" 1 "" "has no
 row "no candidate among alternatives" 0 no "p|q" "" "" 1 "" "has no install candidate for: p or q"
 row "not root, no sudo: the line to run as root" 1000 no "a" "" "a 1" 1 "" "  apt-get install --no-install-recommends a"
 row "not root, with sudo" 1000 yes "a" "" "a 1" 0 "a" ""
+
+# windows_host: whether this host's Qt tools can build for Windows, by release and installed qt6-base-dev.
+host_row() {
+    local name=$1 release=$2 installed=$3 expected=$4 got=yes
+    rows=$((rows + 1))
+    export STUB=$work/host-$rows
+    mkdir "$STUB"
+    tr ',' '\n' <<<"$installed" >"$STUB/installed"
+    PATH=$bin debian_version=$release bash -c '. "$0/tools/packages.sh" && windows_host' "$source_dir" || got=no
+    [ "$got" = "$expected" ] || fail "windows_host, $name: $got, expected $expected"
+}
+host_row "Debian 12 with its Qt 6.4" 12 "qt6-base-dev 6.4.2+dfsg-10" no
+host_row "Debian 12 with no Qt" 12 "" no
+host_row "Debian 13 before its Qt is installed" 13 "" yes
+host_row "Debian 13 with its Qt 6.8.2" 13 "qt6-base-dev 6.8.2+dfsg-9+deb13u2" yes
+host_row "Debian 13 with a later Qt" 13 "qt6-base-dev 6.8.3+dfsg-1" no
+host_row "a later Debian with Qt 6.8.20" 14 "qt6-base-dev 6.8.20-1" no
 
 # build-qt-windows --ready: true for a Qt of this recipe, false for an older one or none.
 qt=$work/qt
