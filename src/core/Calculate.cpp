@@ -174,7 +174,7 @@ private:
         if (!store(m_s.*target(c.given).member, given) || !store(m_s.width, (this->*c.widthFrom)(*given)))
             return false;
         for (const Target& t : targets) {
-            if (t.field != c.given && t.field != Field::wit)
+            if (t.field != c.given)
                 store(m_s.*t.member, (this->*t.fromWidth)(m_s.width));
         }
         for (Field field : c.writes)
