@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# tools/debian13 as the whole gate uses it, as root: it runs its command in Debian 13 and says so; an
+# interrupt while the command runs, once or twice (through sudo, one interrupt arrives twice), ends it and
+# leaves nothing mounted and nothing running in the system, not even a process deaf to interrupts. It works on a clone of this tree, whose
+# build folder it may cut off.
+#   debian13.sh SOURCE_DIR
+set -uo pipefail
+source_dir=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=${TAVELON_DEBIAN13:-$HOME/.cache/tavelon/debian13}/dev
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+git clone -q "$source_dir" "$work/tree"
+inside() { awk -v r="$root/" 'index($2 "/", r) == 1' /proc/self/mounts; }
+running() { for pid in /proc/[0-9]*; do [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ] && echo "${pid#/proc/}"; done; }
+
+# A command inside: said to run in Debian 13, in a system that is Debian 13.
+out=$("$work/tree/tools/debian13" dev install package 2>&1) || fail "tools/debian13 dev install package: $out"
+grep -q '^== In Debian 13 (13\.[0-9]*): tools/dev install package$' <<<"$out" || fail "it does not say it runs Debian 13: $out"
+[ "$(sed -n "s/^VERSION_ID=\"\?\([^\"]*\)\"\?$/\1/p" "$root/etc/os-release")" = 13 ] || fail "$root is not Debian 13"
+
+# interrupt NAME TIMES [sudo]: the test command run inside, interrupted TIMES times once it builds.
+interrupt() {
+    local name=$1 times=$2 log=$work/$1.log pid status=0 i before=$failures
+    # A job of its own (set -m): its own process group, and an interrupt not ignored as in a plain
+    # background command.
+    set -m
+    "${@:3}" "$work/tree/tools/debian13" dev test >"$log" 2>&1 &
+    pid=$!
+    set +m
+    for ((i = 0; i < 600; i++)); do
+        grep -q '^== The release build' "$log" && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 1
+    done
+    grep -q '^== The release build' "$log" || { fail "$name: the command did not start building: $(tail -n 5 "$log")"; return; }
+    [ -n "$(inside)" ] || fail "$name: nothing mounted while the command runs"
+    # What a command may leave running inside, as a display server or a bus would: deaf to interrupts.
+    (chroot "$root" /bin/sh -c 'trap "" INT TERM HUP; exec sleep 600' </dev/null >/dev/null 2>&1 &)
+    sleep 3
+    for ((i = 0; i < times; i++)); do kill -INT -- "-$pid" 2>/dev/null; sleep 0.05; done
+    for ((i = 0; i < 120; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 1; done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "$name: still running 120 s after the interrupt"
+        kill -KILL -- "-$pid" 2>/dev/null
+    fi
+    wait "$pid" || status=$?
+    [ "$status" -ne 0 ] || fail "$name: ended with status 0 after an interrupt"
+    [ -z "$(inside)" ] || fail "$name: left mounted: $(inside | cut -d' ' -f2 | tr '\n' ' ')"
+    [ -z "$(running)" ] || fail "$name: left running: $(running | tr '\n' ' ')"
+    [ "$failures" -ne "$before" ] || echo "$name: ended with status $status, nothing mounted, nothing running"
+}
+interrupt "one interrupt" 1
+if command -v sudo >/dev/null; then
+    interrupt "an interrupt twice, through sudo" 2 sudo
+else
+    interrupt "an interrupt twice" 2
+fi
+
+[ "$failures" -eq 0 ]
