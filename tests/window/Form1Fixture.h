@@ -8,6 +8,7 @@
 #include "core/Calculate.h"
 #include "platform/DialogFont.h"
 #include "platform/MessageService.h"
+#include "platform/Theme.h"
 #include "window/Form1.h"
 #include "window/Layout.h"
 
@@ -103,6 +104,10 @@ protected:
         if (qEnvironmentVariableIsSet("TAVELON_TEST_BRIDGE"))
             QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
         QApplication::setFont(platform::dialogFont());
+        // On a real window system, the style the program takes as it starts. (The offscreen runs keep one
+        // style on every system, without the native style's animations.)
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            platform::followSystemTheme();
         m_palette = QApplication::palette();
     }
 
