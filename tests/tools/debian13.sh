@@ -8,13 +8,19 @@
 set -uo pipefail
 source_dir=$(cd "$1" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 root=${TAVELON_DEBIAN13:-$HOME/.cache/tavelon/debian13}/dev
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-git clone -q "$source_dir" "$work/tree"
 inside() { awk -v r="$root/" 'index($2 "/", r) == 1' /proc/self/mounts; }
 running() { for pid in /proc/[0-9]*; do [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ] && echo "${pid#/proc/}"; done; }
+# Whatever a failed run left, cleared before the clone it may still use is removed.
+clear_left() {
+    local pid
+    for pid in $(running); do kill -KILL "$pid" 2>/dev/null; done
+    inside | cut -d' ' -f2 | sort -r | while read -r m; do umount "$m" 2>/dev/null || umount -l "$m"; done
+}
+trap 'clear_left; rm -rf "$work"' EXIT
+git clone -q "$source_dir" "$work/tree"
 
 # A command inside: said to run in Debian 13, in a system that is Debian 13.
 out=$("$work/tree/tools/debian13" dev install package 2>&1) || fail "tools/debian13 dev install package: $out"
@@ -24,10 +30,10 @@ grep -q '^== In Debian 13 (13\.[0-9]*): tools/dev install package$' <<<"$out" ||
 # interrupt NAME TIMES [sudo]: the test command run inside, interrupted TIMES times once it builds.
 interrupt() {
     local name=$1 times=$2 log=$work/$1.log pid status=0 i before=$failures
-    # A job of its own (set -m): its own process group, and an interrupt not ignored as in a plain
-    # background command.
+    # As a terminal runs it: a job of its own (set -m), with interrupts not ignored, even when this test
+    # runs where they are (a background command of a script ignores them).
     set -m
-    "${@:3}" "$work/tree/tools/debian13" dev test >"$log" 2>&1 &
+    env --default-signal=INT "${@:3}" "$work/tree/tools/debian13" dev test >"$log" 2>&1 &
     pid=$!
     set +m
     for ((i = 0; i < 600; i++)); do
@@ -50,6 +56,7 @@ interrupt() {
     [ "$status" -ne 0 ] || fail "$name: ended with status 0 after an interrupt"
     [ -z "$(inside)" ] || fail "$name: left mounted: $(inside | cut -d' ' -f2 | tr '\n' ' ')"
     [ -z "$(running)" ] || fail "$name: left running: $(running | tr '\n' ' ')"
+    clear_left
     [ "$failures" -ne "$before" ] || echo "$name: ended with status $status, nothing mounted, nothing running"
 }
 interrupt "one interrupt" 1
