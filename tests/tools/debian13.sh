@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # tools/debian13 as the whole gate uses it, as root: it runs its command in Debian 13 and says so; an
 # interrupt while the command runs, once or twice (through sudo, one interrupt arrives twice), ends it and
-# leaves nothing mounted and nothing running in the system, not even a process deaf to interrupts. It works on a clone of this tree, whose
-# build folder it may cut off.
+# leaves nothing mounted and nothing running in the system, not even a process deaf to interrupts. It
+# works on a clone of this tree, whose build folder it may cut off.
 #   debian13.sh SOURCE_DIR
 set -uo pipefail
 source_dir=$(cd "$1" && pwd)
