@@ -17,10 +17,11 @@ mkdir "$bin"
 for tool in bash sed cat rm mktemp dpkg grep env tr; do ln -s "$(command -v "$tool")" "$bin/$tool"; done
 cat >"$bin/dpkg-query" <<'STUB'
 #!/bin/bash
-# -W -f=FORMAT NAME: the version in $STUB/installed ("name version" lines), if listed.
-version=$(sed -n "s/^${3} //p" "$STUB/installed")
+# -W -f=FORMAT NAME: the version in $STUB/installed ("name version [status]" lines), if listed; the
+# status is dpkg's, "install ok installed" unless the line gives another.
+read -r version status < <(sed -n "s/^${3} //p" "$STUB/installed")
 [ -n "$version" ] || exit 1
-case "$2" in *Status*) echo "install ok installed $version" ;; *) echo "$version" ;; esac
+case "$2" in *Status*) echo "${status:-install ok installed} $version" ;; *) echo "$version" ;; esac
 STUB
 cat >"$bin/apt-cache" <<'STUB'
 #!/bin/bash
@@ -79,6 +80,8 @@ row "a|b, neither, only b offered" 0 no "a|b" "" "b 1.0" 0 "b" ""
 row "Debian 12 takes fonts-liberation2" 0 no "$fonts" "" "$d12_fonts" 0 "fonts-liberation2" ""
 row "Debian 13 takes fonts-liberation" 0 no "$fonts" "" "$d13_fonts" 0 "fonts-liberation" ""
 row "an installed version too old counts as missing" 0 no "$fonts" "fonts-liberation 1:1.07.4-11" "$d12_fonts" 0 "fonts-liberation2" ""
+row "removed, its configuration left: missing" 0 no "a" "a 1.0 deinstall ok config-files" "a 1.0" 0 "a" ""
+row "half-installed: missing" 0 no "a" "a 1.0 install reinstreq half-installed" "a 1.0" 0 "a" ""
 row "several, only the missing installed" 0 no "a b c" "b 2" "a 1,b 2,c 3" 0 "a c" ""
 row "no install candidate: one line naming it" 0 no "a zz" "" "a 1" 1 "" "has no install candidate for: zz"
 row "no candidate among alternatives" 0 no "p|q" "" "" 1 "" "has no install candidate for: p or q"
