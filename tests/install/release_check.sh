@@ -45,6 +45,7 @@ echo "versions: the five files agree, and each changed alone is refused: $(cat "
 # The release's checksums, signature and SBOM over this package and a source tarball, with a key made here.
 mkdir "$work/dist"
 cp "$deb" "$work/dist/"
+printf '# Tavelon\n' >"$work/dist/tavelon-notes.md" # as the release notes are, to be covered too
 # (An unpacked source tarball has no history to make a tarball from.)
 if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then "$source/tools/release" tarball "$work/dist" >/dev/null; fi
 export GNUPGHOME=$work/gnupg

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The release tool's verification and notes, on a small release made here with a throwaway key: a bad
-signature, a changed file and a missing one each fail it, with status 1; the notes hold this version's
+signature, a changed file, a missing one, one the rebuild did not make and one it made that SHA256SUMS
+does not list each fail it, with status 1; two Qt sources in one folder are refused; the notes hold this version's
 section of the changelog alone.
     release_verify.py TOOLS_RELEASE"""
 import contextlib
@@ -88,6 +89,11 @@ try:
          "tavelon-1.00-win64.zip: MISSING from the folder", 1),
         ("a rebuild that differs", None, lambda r: (r / "tavelon-1.00-win64.zip").write_text("zap"),
          "tavelon-1.00-win64.zip: DIFFERENT", 1),
+        ("a file the rebuild did not make", None, lambda r: (r / "tavelon-1.00-win64.zip").unlink(),
+         "tavelon-1.00-win64.zip: DIFFERENT: not made by the rebuild", 1),
+        ("a file the rebuild made that SHA256SUMS does not list", None,
+         lambda r: (r / "tavelon-1.00-win64.msi").write_text("msi"),
+         "the rebuild made files SHA256SUMS does not list: tavelon-1.00-win64.msi", 1),
         ("a bad signature", lambda f: (f / "SHA256SUMS").write_text(
             "".join(reversed((f / "SHA256SUMS").read_text().splitlines(keepends=True)))), None,
          "SHA256SUMS.asc: a BAD signature", 1),
@@ -135,6 +141,11 @@ try:
     (qt / "qt6-base_6.8.2-1.dsc").write_text(f"Source: qt6-base\nVersion: 6.8.2-1\nChecksums-Sha256:\n{sums}")
     _, files, refusal = said(release.qt_source_files, qt)
     check("a Qt source as its .dsc says is taken", refusal is None and len(files) == 3, str(refusal))
+    shutil.copy2(qt / "qt6-base_6.8.2-1.dsc", qt / "qt6-base_6.8.2-2.dsc")
+    _, _, refusal = said(release.qt_source_files, qt)
+    check("two Qt sources in one folder are refused", refusal == f"{qt}: expected one qt6-base .dsc, found 2",
+          str(refusal))
+    (qt / "qt6-base_6.8.2-2.dsc").unlink()
     for name, change in (("changed at its size", lambda f: f.write_bytes(b"debian chang3s")),
                          ("missing", lambda f: f.unlink())):
         kept = (qt / "qt6-base_6.8.2-1.debian.tar.xz").read_bytes()
