@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CommandLine.h"
+#include "platform/Contrast.h"
 #include "platform/DialogFont.h"
 #include "platform/LibrarySearch.h"
 #include "platform/MessageService.h"
@@ -27,7 +28,8 @@ int main(int argc, char* argv[])
     platform::followSystemTheme();
 
     platform::QtMessageService messages;
-    window::Form1 form(messages);
+    const std::unique_ptr<platform::ContrastSetting> contrast = platform::systemContrast();
+    window::Form1 form(messages, contrast.get());
     form.show();
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Theme.h"
 
+#include "platform/Contrast.h"
+
 #include <QApplication>
 #include <QStyle>
 #include <QStyleHints>
@@ -10,21 +12,13 @@ namespace platform {
 
 namespace {
 
-bool highContrast()
-{
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof contrast;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON);
-}
-
 // The native windowsvista style keeps the classic controls the layout was drawn with, on Windows 10 and
 // 11 alike, but it draws only light: in dark app mode the window takes fusion, which draws the toolkit's
-// dark palette with the same metrics. High Contrast keeps the native style, which draws the system's
-// colours.
+// dark palette with the same metrics. A contrast theme wins over the app mode: the native style, which
+// draws the system's colours.
 void chooseStyle()
 {
-    const bool dark = QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark && !highContrast();
+    const bool dark = QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark && !contrastThemeOn();
     const QString wanted = dark ? QStringLiteral("fusion") : QStringLiteral("windowsvista");
     if (QApplication::style()->name().compare(wanted, Qt::CaseInsensitive) != 0)
         QApplication::setStyle(wanted);

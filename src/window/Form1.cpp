@@ -23,7 +23,8 @@
 
 namespace window {
 
-Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(parent), m_messages(messages)
+Form1::Form1(platform::MessageService& messages, platform::ContrastSetting* contrast)
+    : m_messages(messages), m_contrast(contrast)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavelon"));
@@ -31,7 +32,9 @@ Form1::Form1(platform::MessageService& messages, QWidget* parent) : QWidget(pare
     resize(clientSize);
     m_announcement = new Announcement(this);
     buildControls();
-    m_colours.apply(palette());
+    applyColours();
+    if (m_contrast)
+        connect(m_contrast, &platform::ContrastSetting::changed, this, &Form1::applyColours);
     load();
 }
 
@@ -93,9 +96,7 @@ QWidget* Form1::createControl(const ControlSpec& spec, QWidget* container)
     case Kind::Line: {
         auto* line = new QFrame(container);
         line->setAutoFillBackground(true);
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, QColor(*traits.textColour));
-        line->setPalette(palette);
+        m_colours.line(line, *traits.textColour);
         return line;
     }
     }
@@ -159,7 +160,12 @@ void Form1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     // The window's own palette is the theme: it hears of a change before its children are brought up to date.
     if (event->type() == QEvent::PaletteChange)
-        m_colours.apply(palette());
+        applyColours();
+}
+
+void Form1::applyColours()
+{
+    m_colours.apply(palette(), m_contrast ? m_contrast->contrast() : platform::Contrast{});
 }
 
 void Form1::load()

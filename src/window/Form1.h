@@ -19,8 +19,9 @@
 class QLineEdit;
 
 namespace platform {
+class ContrastSetting;
 class MessageService;
-}
+} // namespace platform
 
 namespace window {
 
@@ -35,7 +36,8 @@ class Form1 final : public QWidget, private core::Form
     Q_OBJECT
 
 public:
-    Form1(platform::MessageService& messages, QWidget* parent = nullptr);
+    // CONTRAST, where given, is the user's wish for contrast, followed while the window is open.
+    explicit Form1(platform::MessageService& messages, platform::ContrastSetting* contrast = nullptr);
     ~Form1() override;
 
     const core::CalcState& calcState() const { return m_state; }
@@ -48,6 +50,7 @@ private:
     void load();
 
     void changeEvent(QEvent* event) override;
+    void applyColours();
 
     void onMaterialPicked(int position);
     void onCalculateClicked();
@@ -62,6 +65,7 @@ private:
     QLineEdit* field(core::Field field) const;
 
     platform::MessageService& m_messages;
+    platform::ContrastSetting* m_contrast;
     core::CalcState m_state;
     core::Materials m_materials;
     MaterialBox* m_mat = nullptr;

@@ -11,6 +11,7 @@ namespace window {
 namespace {
 
 constexpr double textContrast = 4.5;    // WCAG AA for body text
+constexpr double moreContrast = 7.0;    // WCAG AAA, for a user who asked for more
 constexpr double greyedContrast = 5.3;  // a shade darker than the classic #6D6D6D on #F0F0F0 (4.5:1)
 constexpr double lightBackground = 0.4; // relative luminance above which a background counts as light
 
@@ -34,29 +35,34 @@ double contrastRatio(const QColor& a, const QColor& b)
 
 } // namespace
 
-QColor legibleOn(const QColor& given, const QColor& background)
+QColor legibleOn(const QColor& given, const QColor& background, bool more)
 {
-    if (luminance(background) >= lightBackground || contrastRatio(given, background) >= textContrast)
+    const double floor = more ? moreContrast : textContrast;
+    if ((!more && luminance(background) >= lightBackground) || contrastRatio(given, background) >= floor)
         return given;
+    // Toward whichever end stands out more from the background: darker on a light one, lighter on a dark one.
+    const bool darker = contrastRatio(Qt::black, background) > contrastRatio(Qt::white, background);
     const QColor hsl = given.toHsl();
+    const int step = darker ? -1 : 1;
     // Lightness in steps of one 8-bit level, so the colour drawn is the one measured.
-    for (int lightness = hsl.lightness() + 1; lightness <= 255; ++lightness) {
-        const QColor lighter = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
-        if (contrastRatio(lighter, background) >= textContrast)
-            return lighter;
+    for (int lightness = hsl.lightness() + step; lightness >= 0 && lightness <= 255; lightness += step) {
+        const QColor shade = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
+        if (contrastRatio(shade, background) >= floor)
+            return shade;
     }
-    return Qt::white;
+    return darker ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& background)
+QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& background, bool more)
 {
+    const double floor = more ? moreContrast : greyedContrast;
     const QColor from = grey.toRgb(), to = normalText.toRgb();
     const auto mix = [](int a, int b, int step) { return a + (b - a) * step / 100; };
     for (int step = 0; step <= 100; ++step) {
         // In whole 8-bit levels, so the colour drawn is the one measured.
         const QColor mixed(mix(from.red(), to.red(), step), mix(from.green(), to.green(), step),
                            mix(from.blue(), to.blue(), step));
-        if (contrastRatio(mixed, background) >= greyedContrast)
+        if (contrastRatio(mixed, background) >= floor)
             return mixed;
     }
     return to;
@@ -72,20 +78,38 @@ void ThemeColours::grey(QWidget* widget)
     m_greyed.push_back(widget);
 }
 
-void ThemeColours::apply(const QPalette& theme) const
+void ThemeColours::line(QWidget* widget, QRgb given)
 {
-    std::map<QWidget*, QPalette> palettes; // fresh palettes: the roles not set here stay the theme's
+    m_lines.push_back({widget, QPalette::Window, given});
+}
+
+void ThemeColours::apply(const QPalette& theme, const platform::Contrast& contrast) const
+{
+    using platform::ContrastWish;
+    const bool more = contrast.wish == ContrastWish::More;
+    // Fresh palettes: the roles not set here stay the theme's. Under the system's own colours, the
+    // coloured texts set none at all.
+    std::map<QWidget*, QPalette> palettes;
     for (const Coloured& coloured : m_coloured) {
+        QPalette& palette = palettes[coloured.widget];
+        if (contrast.wish == ContrastWish::SystemColours)
+            continue;
         const QPalette::ColorRole behind = coloured.role == QPalette::Text ? QPalette::Base : QPalette::Window;
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            palettes[coloured.widget].setColor(group, coloured.role,
-                                               legibleOn(QColor(coloured.given), theme.color(group, behind)));
+            palette.setColor(group, coloured.role, legibleOn(QColor(coloured.given), theme.color(group, behind), more));
     }
-    for (QWidget* widget : m_greyed)
-        palettes[widget].setColor(QPalette::Disabled, QPalette::Text,
-                                  readableGrey(theme.color(QPalette::Disabled, QPalette::Text),
+    for (QWidget* widget : m_greyed) {
+        const QColor grey = contrast.wish == ContrastWish::SystemColours && contrast.greyedText.isValid()
+                                ? contrast.greyedText
+                                : readableGrey(theme.color(QPalette::Disabled, QPalette::Text),
                                                theme.color(QPalette::Active, QPalette::Text),
-                                               theme.color(QPalette::Disabled, QPalette::Base)));
+                                               theme.color(QPalette::Disabled, QPalette::Base), more);
+        palettes[widget].setColor(QPalette::Disabled, QPalette::Text, grey);
+    }
+    for (const Coloured& line : m_lines)
+        palettes[line.widget].setColor(line.role, contrast.wish == ContrastWish::SystemColours
+                                                      ? theme.color(QPalette::WindowText)
+                                                      : QColor(line.given));
     for (const auto& [widget, colours] : palettes)
         widget->setPalette(colours);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Contrast.h"
+
 #include <QColor>
 #include <QPalette>
 #include <vector>
@@ -9,16 +11,20 @@ class QWidget;
 
 namespace window {
 
-// The colour a coloured text is drawn in. On a light background the layout's colour is kept exactly,
-// legible or not: that is the layout's choice. On a dark one, too dark a colour is drawn in the least
-// lighter shade of the same hue that reads at 4.5:1, so blue still means width and red still crown.
-QColor legibleOn(const QColor& given, const QColor& background);
+// The colour a coloured text is drawn in. With no wish for more contrast, on a light background the
+// layout's colour is kept exactly, legible or not: that is the layout's choice. Elsewhere, a colour under
+// the floor (4.5:1; 7:1 when MORE contrast is asked for) is drawn in the nearest shade of the same hue
+// that reaches it: darker on a light background, lighter on a dark one, so blue still means width and
+// red still crown. Where no shade reaches it, black or white.
+QColor legibleOn(const QColor& given, const QColor& background, bool more = false);
 
 // A greyed text at least as dark against its background as the classic desktop's disabled text, with a
-// margin (5.3:1): the palette's own disabled grey, moved toward the normal text colour only as needed.
-QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& background);
+// margin (5.3:1; 7:1 when MORE contrast is asked for): the palette's own disabled grey, moved toward the
+// normal text colour only as needed.
+QColor readableGrey(const QColor& grey, const QColor& normalText, const QColor& background, bool more = false);
 
-// The window's coloured and greyed texts, drawn anew against the theme whenever it changes.
+// The window's coloured and greyed texts and its line, drawn anew against the theme and the user's
+// contrast wish whenever either changes.
 class ThemeColours
 {
 public:
@@ -26,8 +32,11 @@ public:
     void colour(QWidget* widget, QPalette::ColorRole role, QRgb given);
     // A disabled field whose text is greyed but must stay readable.
     void grey(QWidget* widget);
-    // Sets only the roles above on each widget; everything else follows the theme.
-    void apply(const QPalette& theme) const;
+    // A line drawn in one of the layout's colours.
+    void line(QWidget* widget, QRgb given);
+    // Sets only the roles above on each widget; everything else follows the theme. Under the system's
+    // own colours (a Windows contrast theme), the texts take the theme's roles and greyed ones its grey.
+    void apply(const QPalette& theme, const platform::Contrast& contrast) const;
 
 private:
     struct Coloured
@@ -38,6 +47,7 @@ private:
     };
     std::vector<Coloured> m_coloured;
     std::vector<QWidget*> m_greyed;
+    std::vector<Coloured> m_lines;
 };
 
 } // namespace window

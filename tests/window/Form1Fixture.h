@@ -6,6 +6,7 @@
 
 #include "core/CalcState.h"
 #include "core/Calculate.h"
+#include "platform/Contrast.h"
 #include "platform/DialogFont.h"
 #include "platform/MessageService.h"
 #include "platform/Theme.h"
@@ -36,6 +37,21 @@ public:
     QStringList warnings;
 };
 
+// The user's contrast wish, as a test sets it.
+class FakeContrast final : public platform::ContrastSetting
+{
+public:
+    platform::Contrast contrast() const override { return m_contrast; }
+    void set(platform::Contrast contrast)
+    {
+        m_contrast = contrast;
+        emit changed();
+    }
+
+private:
+    platform::Contrast m_contrast;
+};
+
 inline const QStringList textFields{"spec", "vl", "pw", "cw", "w3", "wit", "lengh", "thi", "ct", "pavillion", "crown"};
 
 // Each test class calls setUpOnce() from initTestCase(), setUp() from init() and tearDown() from cleanup().
@@ -43,6 +59,7 @@ class Form1Fixture : public QObject
 {
 protected:
     RecordingMessages* m_messages = nullptr;
+    FakeContrast* m_contrast = nullptr;
     window::Form1* m_form = nullptr;
     QTimer* m_watchdog = nullptr;
     QString m_unexpectedDialog;
@@ -116,7 +133,8 @@ protected:
         // Every Qt warning fails the test, except the offscreen platform's notes on what it cannot do.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support)")));
         m_messages = new RecordingMessages;
-        m_form = new window::Form1(*m_messages);
+        m_contrast = new FakeContrast;
+        m_form = new window::Form1(*m_messages, m_contrast);
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form));
@@ -135,6 +153,7 @@ protected:
     {
         delete m_watchdog;
         delete m_form;
+        delete m_contrast;
         delete m_messages;
         QLocale::setDefault(QLocale::c());
         QApplication::setPalette(m_palette);

@@ -67,6 +67,14 @@ QList<Drawn> drawnTexts(const QWidget* form)
     return drawn;
 }
 
+// The colour the nearest lightness step from COLOUR toward GIVEN would draw.
+QColor stepBack(const QColor& colour, const QColor& given)
+{
+    const QColor hsl = colour.toHsl(), from = given.toHsl();
+    const int back = hsl.lightness() + (from.lightness() > hsl.lightness() ? 1 : -1);
+    return QColor::fromHsl(from.hslHue(), from.hslSaturation(), back).toRgb();
+}
+
 } // namespace
 
 class TestAppearance : public Form1Fixture
@@ -78,15 +86,75 @@ private slots:
     void init() { setUp(); }
     void cleanup() { tearDown(); }
 
+    // One rule for every coloured text: under the floor, the nearest shade of the same hue that reaches
+    // it, toward black on a light background and toward white on a dark one; the layout's colours kept
+    // exactly on a light background when the user asked for nothing.
+    void colourReachesTheFloor_data()
+    {
+        QTest::addColumn<QColor>("given");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("more");
+        const std::pair<const char*, QRgb> colours[] = {{"width blue", 0x0000FF},     {"length orange", 0xFF8000},
+                                                        {"pavilion green", 0x00C000}, {"crown red", 0xFF0000},
+                                                        {"tip orange", 0xC04000},     {"dark text", 0x202020}};
+        const std::pair<const char*, QRgb> backgrounds[] = {{"the layout's face", 0xF0F0F0},
+                                                            {"white", 0xFFFFFF},
+                                                            {"black", 0x000000},
+                                                            {"dark grey", 0x353535},
+                                                            {"mid grey", 0x808080}};
+        for (const auto& [colourName, colour] : colours)
+            for (const auto& [backgroundName, background] : backgrounds)
+                for (bool more : {false, true})
+                    QTest::addRow("%s on %s, %s", colourName, backgroundName, more ? "more contrast" : "no wish")
+                        << QColor(colour) << QColor(background) << more;
+    }
+
+    void colourReachesTheFloor()
+    {
+        QFETCH(QColor, given);
+        QFETCH(QColor, background);
+        QFETCH(bool, more);
+        const double floor = more ? 7.0 : 4.5;
+        const QColor drawn = window::legibleOn(given, background, more);
+        const QString what = QStringLiteral("%1 drawn %2, %3:1")
+                                 .arg(given.name(), drawn.name())
+                                 .arg(contrast(drawn, background), 0, 'f', 2);
+        if (contrast(given, background) >= floor || (!more && background.lightnessF() > 0.7)) {
+            QVERIFY2(drawn == given, qPrintable(what)); // enough already, or the layout's own light face
+            return;
+        }
+        const QColor black(Qt::black), white(Qt::white);
+        const double best = std::max(contrast(black, background), contrast(white, background));
+        if (best < floor) { // no shade reaches it: the end that stands out most
+            QCOMPARE(drawn, contrast(black, background) > contrast(white, background) ? black : white);
+            return;
+        }
+        QVERIFY2(contrast(drawn, background) >= floor, qPrintable(what));
+        QVERIFY2(std::abs(drawn.hslHue() - given.hslHue()) <= 1 || given.hslHue() < 0, qPrintable(what));
+        const bool lightBehind = contrast(black, background) > contrast(white, background);
+        QVERIFY2(lightBehind ? drawn.lightness() < given.lightness() : drawn.lightness() > given.lightness(),
+                 qPrintable(what));
+        QVERIFY2(contrast(stepBack(drawn, given), background) < floor, qPrintable(what)); // the nearest
+    }
+
     void everyTextIsLegible_data()
     {
         QTest::addColumn<QColor>("window"); // of a dark theme set while the window is open; none: light
         QTest::addColumn<QColor>("fields");
         QTest::addColumn<bool>("inactive"); // another window has the focus: the Inactive colours are drawn
-        QTest::newRow("default light palette") << QColor() << QColor() << false;
-        QTest::newRow("dark palette set while the window is open") << QColor(0x353535) << QColor(0x2D2D2D) << false;
-        QTest::newRow("dark palette, another window active") << QColor(0x353535) << QColor(0x2D2D2D) << true;
-        QTest::newRow("mid-dark palette") << QColor(0x4A4A4A) << QColor(0x404040) << false;
+        QTest::addColumn<int>("wish");      // the user's contrast wish, given while the window is open
+        const int none = int(platform::ContrastWish::None), more = int(platform::ContrastWish::More),
+                  system = int(platform::ContrastWish::SystemColours);
+        const QColor dark(0x353535), darkFields(0x2D2D2D);
+        QTest::newRow("default light palette") << QColor() << QColor() << false << none;
+        QTest::newRow("dark palette set while the window is open") << dark << darkFields << false << none;
+        QTest::newRow("dark palette, another window active") << dark << darkFields << true << none;
+        QTest::newRow("mid-dark palette") << QColor(0x4A4A4A) << QColor(0x404040) << false << none;
+        QTest::newRow("more contrast, light palette") << QColor() << QColor() << false << more;
+        QTest::newRow("more contrast, light palette, inactive") << QColor() << QColor() << true << more;
+        QTest::newRow("more contrast, dark palette") << dark << darkFields << false << more;
+        QTest::newRow("system colours, light palette") << QColor() << QColor() << false << system;
+        QTest::newRow("system colours, dark palette") << dark << darkFields << false << system;
     }
 
     void everyTextIsLegible()
@@ -94,11 +162,17 @@ private slots:
         QFETCH(QColor, window);
         QFETCH(QColor, fields);
         QFETCH(bool, inactive);
+        QFETCH(int, wish);
         const bool dark = window.isValid();
         if (dark) {
             QApplication::setPalette(darkPalette(window, fields));
             QTRY_COMPARE(control("Label13")->palette().color(QPalette::Window), window);
         }
+        const QColor systemGrey(0x6D6D6D);
+        m_contrast->set({platform::ContrastWish(wish), systemGrey});
+        const bool more = wish == int(platform::ContrastWish::More);
+        const bool system = wish == int(platform::ContrastWish::SystemColours);
+        const double floor = more ? 7.0 : 4.5;
         QWidget other;
         if (inactive) {
             other.show();
@@ -116,29 +190,43 @@ private slots:
             const QString what = QStringLiteral("%1: %2 on %3, %4:1")
                                      .arg(text.name, text.text.name(), text.behind.name())
                                      .arg(contrast(text.text, text.behind), 0, 'f', 2);
-            if (given.contains(text.name)) {
+            if (system) { // nothing of our own: the theme's text colour for its background
+                const bool field = qobject_cast<QLineEdit*>(control(text.name)) != nullptr;
+                const QColor theme = QApplication::palette().color(field ? QPalette::Text : QPalette::WindowText);
+                if (given.contains(text.name))
+                    QVERIFY2(text.text == theme, qPrintable(what));
+            } else if (given.contains(text.name)) {
                 const QColor layout(given.value(text.name));
-                if (dark) {
+                if (dark || more) {
                     QVERIFY2(std::abs(text.text.hslHue() - layout.hslHue()) <= 3, qPrintable(what));
-                    QVERIFY2(contrast(text.text, text.behind) >= 4.5, qPrintable(what));
+                    QVERIFY2(contrast(text.text, text.behind) >= floor, qPrintable(what));
                 } else {
                     QVERIFY2(text.text == layout, qPrintable(what)); // exactly the layout's colour
                 }
             } else {
-                QVERIFY2(contrast(text.text, text.behind) >= 4.5, qPrintable(what));
+                QVERIFY2(contrast(text.text, text.behind) >= floor, qPrintable(what));
             }
         }
-        // The results are greyed, as disabled fields are, yet read as well as the classic desktop's.
+        // The results are greyed, as disabled fields are, yet read as well as the classic desktop's; under
+        // the system's colours, in its own grey.
         for (const char* name : {"spec", "pavillion", "crown"}) {
             const QPalette& palette = edit(name)->palette();
             const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
             const QColor base = palette.color(QPalette::Disabled, QPalette::Base);
             QVERIFY2(!edit(name)->isEnabled(), name);
+            if (system) {
+                QCOMPARE(grey, systemGrey);
+                continue;
+            }
             QVERIFY2(grey.hsvSaturation() < 16, qPrintable(grey.name()));
-            QVERIFY2(contrast(grey, base) >= 5.0, qPrintable(grey.name()));
-            QVERIFY2(contrast(grey, base) < contrast(m_form->palette().color(QPalette::Text), base) - 2,
-                     qPrintable(grey.name()));
+            QVERIFY2(contrast(grey, base) >= (more ? 7.0 : 5.0), qPrintable(grey.name()));
+            if (!more)
+                QVERIFY2(contrast(grey, base) < contrast(m_form->palette().color(QPalette::Text), base) - 2,
+                         qPrintable(grey.name()));
         }
+        // The line under the ratio rows: the layout's grey, or under the system's colours the text colour.
+        const QColor line = control("Line1")->palette().color(QPalette::Window);
+        QCOMPARE(line, system ? QApplication::palette().color(QPalette::WindowText) : QColor(0xC0C0C0));
         // The picture stays a drawing on white.
         QCOMPARE(control("Image1")->grab().toImage().pixel(3, 3) & 0xFFFFFF, 0xFFFFFFu);
     }
