@@ -3,6 +3,7 @@
 //   xwindow wait NAME [SECONDS]     waits until a top-level window called NAME is mapped; prints WIDTHxHEIGHT ID
 //   xwindow launch NAME -- CMD...   starts CMD and waits for its window; prints the milliseconds from exec
 //                                   to the MapNotify, and the process id. The process is left running.
+//   xwindow pixel ID X Y            prints the colour (RRGGBB) of the window's pixel at X,Y
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <chrono>
@@ -119,12 +120,27 @@ int launch(Display* display, const char* name, char* command[])
     return 0;
 }
 
+int printPixel(Display* display, Window window, int x, int y)
+{
+    XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image)
+        return 1;
+    XColor colour{};
+    colour.pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    XQueryColor(display, attributes.colormap, &colour);
+    std::printf("%02x%02x%02x\n", colour.red >> 8, colour.green >> 8, colour.blue >> 8);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | launch NAME -- CMD...\n");
+        std::fprintf(stderr, "usage: xwindow wait NAME [SECONDS] | launch NAME -- CMD... | pixel ID X Y\n");
         return 2;
     }
     const bool waiting = std::string(argv[1]) == "wait";
@@ -151,6 +167,8 @@ int main(int argc, char* argv[])
         status = waitFor(display, argv[2], seconds);
     else if (command == "launch" && argc > 4 && std::string(argv[3]) == "--")
         status = launch(display, argv[2], argv + 4);
+    else if (command == "pixel" && argc == 5)
+        status = printPixel(display, std::stoul(argv[2], nullptr, 0), std::stoi(argv[3]), std::stoi(argv[4]));
     XCloseDisplay(display);
     return status;
 }

@@ -3,6 +3,9 @@
 #include "Form1Fixture.h"
 #include "window/Legibility.h"
 
+#include <QFontDatabase>
+#include <QRawFont>
+
 class TestLayout : public Form1Fixture
 {
     Q_OBJECT
@@ -46,6 +49,52 @@ private slots:
         QVERIFY(button("Command1")->font().bold());
         QVERIFY(!button("Command2")->font().bold());
         QCOMPARE(m_form->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Yeld Vol./W^3 "));
+    }
+
+    // Bold by the font data, not by pixels (a face can draw its bold like its regular at one size): the
+    // face matched is the first of the dialog faces installed, and it is drawn from a bold file, or from a
+    // lighter one with the bold the toolkit simulates; every other text from a regular file, unsimulated.
+    void onlyCalculateIsBold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("Calculate!") << "Command1" << true;
+        QTest::newRow("Targets Reset") << "Command4" << false;
+        QTest::newRow("Reset All") << "Command2" << false;
+        QTest::newRow("Exit") << "Command3" << false;
+        QTest::newRow("a caption") << "Label2" << false;
+        QTest::newRow("a field") << "wit" << false;
+    }
+
+    void onlyCalculateIsBold()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, bold);
+        QFont font = control(name)->font();
+        font.setStyleStrategy(QFont::NoFontMerging);
+        const QString matched = QFontInfo(font).family();
+        const QStringList installed = QFontDatabase::families();
+        const QStringList faces = platform::dialogFamilies();
+        const auto first =
+            std::find_if(faces.begin(), faces.end(), [&](const QString& f) { return installed.contains(f); });
+        QVERIFY(first != faces.end());
+        QCOMPARE(matched, *first);
+        const QRawFont raw = QRawFont::fromFont(font);
+        const QByteArray os2 = raw.fontTable("OS/2");
+        QVERIFY2(os2.size() >= 6, qPrintable(matched));
+        const int fileWeight = (uchar(os2.at(4)) << 8) | uchar(os2.at(5)); // usWeightClass
+        // A simulated bold draws the same file's glyphs otherwise than its regular does.
+        QFont regular = font;
+        regular.setBold(false);
+        const QRawFont plain = QRawFont::fromFont(regular);
+        const auto glyph = [](const QRawFont& face) {
+            return face.alphaMapForGlyph(face.glyphIndexesForString(QStringLiteral("C")).value(0),
+                                         QRawFont::PixelAntialiasing);
+        };
+        const bool simulated = fileWeight < 600 && glyph(raw) != glyph(plain);
+        qInfo("%s: %s, weight %d in its file%s", qPrintable(name), qPrintable(matched), fileWeight,
+              simulated ? ", bold simulated" : "");
+        QCOMPARE(fileWeight >= 600 || simulated, bold);
     }
 
     void pictureShowsTheFieldColours()
