@@ -3,7 +3,10 @@
 """measure_contrast.py PNG [FLOOR]: the WCAG contrast of every text of the window in a picture of its
 client area (303 x 487), measured from its pixels: in each text's place the most common colour is the
 background, and the pixel that stands out most from it is the text. Ends with status 1 if any is under
-FLOOR (4.5 unless given; 7 where the user asked for more contrast)."""
+FLOOR (4.5 unless given; 7 where the user asked for more contrast).
+measure_contrast.py PNG --system TEXT GREY: under a contrast theme, whether the texts that have colours
+of their own elsewhere are drawn in the system's: every pixel of each is a blend of its background and
+TEXT (greyed fields: GREY), colours as RRGGBB. Ends with status 1 if any pixel is not."""
 import sys
 from PIL import Image
 
@@ -39,9 +42,42 @@ regions = {
     "ct": tw(2040, 5280, 855, 285), "crown (greyed)": tw(2040, 4560, 855, 285),
     "pavillion (greyed)": tw(2160, 4320, 855, 285, False),
 }
-floor = float(sys.argv[2]) if len(sys.argv) > 2 else 4.5
 img = Image.open(sys.argv[1]).convert("RGB")
 assert img.size == (303, 487), img.size
+COLOURED = ("footer", "Width Target", "Lenght Target", "Crown caption", "Pavillion caption", "Tip", "wit", "lengh")
+
+
+# How far a pixel of text may stray from a straight blend of its colour and the background: the toolkit
+# blends in a gamma-corrected space (seen: 25 levels for dark red on white), while a colour of our own
+# instead of the system's strays by 100 or more.
+STRAY = 48
+
+
+def off_blend(p, bg, ink):
+    """How far the pixel P lies from every blend of BG and INK."""
+    d = [i - b for i, b in zip(ink, bg)]
+    t = max(0, min(1, sum((c - b) * e for c, b, e in zip(p, bg, d)) / max(1, sum(e * e for e in d))))
+    return max(abs(c - (b + t * e)) for c, b, e in zip(p, bg, d))
+
+
+if len(sys.argv) == 5 and sys.argv[2] == "--system":
+    text, grey = (tuple(int(h[i:i + 2], 16) for i in (0, 2, 4)) for h in sys.argv[3:5])
+    bad = 0
+    for name in COLOURED + ("spec (greyed)", "crown (greyed)", "pavillion (greyed)"):
+        x0, y0, x1, y1 = regions[name]
+        inset = 3 if name[0].islower() else 0
+        box = img.crop((x0 + inset, y0 + inset, x1 - inset, y1 - inset))
+        colours = box.getcolors(1 << 16)
+        bg = max(colours)[1]
+        ink = grey if "greyed" in name else text
+        worst = max(off_blend(c, bg, ink) for n, c in colours)
+        drawn = max((ratio(c, bg), c) for n, c in colours)[1]
+        print(f"{name:20s} background #{bg[0]:02x}{bg[1]:02x}{bg[2]:02x} text #{drawn[0]:02x}{drawn[1]:02x}{drawn[2]:02x}"
+              f" furthest from a blend with #{''.join(f'{v:02x}' for v in ink)}: {worst:.0f}{'  OWN COLOUR' if worst > STRAY else ''}")
+        bad += worst > STRAY
+    sys.exit(1 if bad else 0)
+
+floor = float(sys.argv[2]) if len(sys.argv) > 2 else 4.5
 worst = 99
 for name, (x0, y0, x1, y1) in regions.items():
     # inside the border of fields and buttons

@@ -18,23 +18,6 @@ grep -q ready "$work/portal.txt" || fail "the fake portal did not start"
 "$program" &
 pids+=($!)
 read -r _ id < <("$xwindow" wait Tavelon 90) || fail "the window never mapped"
-xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-# The typical use, from the keyboard: Actinolite, the ratios, the width, Calculate!.
-xdotool key Down
-for value in 1 0.43 0.15 0.6 10; do xdotool key Tab; xdotool type --delay 20 "$value"; done
-xdotool key Tab Tab Tab Tab space
-# The figures written are the sign that the keys have all been taken.
 picture=$work/window.png
-for _ in $(seq 100); do
-    sleep 0.3
-    /usr/bin/python3 - "$id" "$picture" <<'PY' || fail "no picture of the window"
-import re, subprocess, sys
-from PIL import ImageGrab
-info = subprocess.run(["xwininfo", "-id", sys.argv[1]], capture_output=True, text=True, check=True).stdout
-x, y = (int(re.search(rf"Absolute upper-left {a}:\s+(-?\d+)", info).group(1)) for a in "XY")
-ImageGrab.grab(bbox=(x, y, x + 303, y + 487), xdisplay="").save(sys.argv[2])
-PY
-    # The pavilion's field, where 4.30 is written last: no longer all one colour.
-    /usr/bin/python3 -c 'import sys; from PIL import Image; im = Image.open(sys.argv[1]).crop((147, 291, 198, 304)); sys.exit(len(im.getcolors(4096)) < 3)' "$picture" && break
-done
+"$here/typical_use.sh" "$id" "$picture" || fail "no picture of the window after the typical use"
 /usr/bin/python3 "$here/../../tools/measure_contrast.py" "$picture" 7 || fail "a text under 7:1 with more contrast asked for"
