@@ -77,7 +77,7 @@ interrupt() {
     [ -n "$(inside)" ] || fail "$name: nothing mounted while the command runs"
     # The keyring gpg is told to use, as a release signs there: at its own path, and named to the command.
     # (sudo drops GNUPGHOME as it drops the rest of the caller's environment.)
-    if [ "$3" != sudo ]; then
+    if [ "${3:-}" != sudo ]; then
         inside | cut -d' ' -f2 | grep -qx "$root$keyring" || fail "$name: GNUPGHOME's keyring not mounted"
         told=no
         for i in $(running); do grep -qzx "GNUPGHOME=$keyring" "/proc/$i/environ" && told=yes; done
