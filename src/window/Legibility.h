@@ -13,9 +13,10 @@ namespace window {
 
 // The colour a coloured text is drawn in. With no wish for more contrast, on a light background the
 // layout's colour is kept exactly, legible or not: that is the layout's choice. Elsewhere, a colour under
-// the floor (4.5:1; 7:1 with a margin for antialiasing, 7.5:1, when MORE contrast is asked for) is drawn in the nearest
-// shade of the same hue that reaches it: darker on a light background, lighter on a dark one, so blue still means width
-// and red still crown. Where no shade reaches it, black or white.
+// the floor is drawn in the nearest shade of the same hue that reaches it, darker on a light background
+// and lighter on a dark one, so blue still means width and red still crown; where no shade reaches it,
+// black or white. The floor is 4.5:1, or with MORE contrast asked for 7.5:1, so that the text reaches
+// 7:1 as drawn, its antialiased strokes included.
 QColor legibleOn(const QColor& given, const QColor& background, bool more = false);
 
 // A greyed text at least as dark against its background as the classic desktop's disabled text, with a
