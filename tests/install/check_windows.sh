@@ -51,7 +51,7 @@ resources)
     # Nothing of the machine that built it, in 8-bit or UTF-16 strings: not the folders of the Qt, of its
     # source, of this tree or of the build, nor the builder's home.
     qt_prefix=$(sed -n 's|^CMAKE_TOOLCHAIN_FILE:[A-Z]*=\(.*\)/lib/cmake/Qt6/qt.toolchain.cmake$|\1|p' "$build/CMakeCache.txt")
-    for folder in "$qt_prefix" "$("$source/tools/build-qt-windows" --work)" "$source" "$build" "$HOME"; do
+    for folder in "$qt_prefix" "$("$source/tools/build-qt" windows --work)" "$source" "$build" "$HOME"; do
         named=$({ strings -a "$work/portable.exe"; strings -a -el "$work/portable.exe"; } | grep -F "$folder" | head -n3 || true)
         [ -z "$named" ] || fail "tavelon.exe names $folder, a folder of the machine that built it: $named"
     done
@@ -195,7 +195,7 @@ rebuild)
 release)
     mkdir "$work/dist"
     cp "$installer" "$(zip)" "$work/dist/"
-    cp "$("$source/tools/build-qt-windows" --work)"/qt6-base_*.*.xz "$("$source/tools/build-qt-windows" --work)"/qt6-base_*.dsc "$work/dist/"
+    cp "$("$source/tools/build-qt" windows --work)"/qt6-base_*.*.xz "$("$source/tools/build-qt" windows --work)"/qt6-base_*.dsc "$work/dist/"
     "$source/tools/release" seal "$work/dist" >/dev/null
     qt=$(sed -n 's/^Version: //p' "$work/dist"/qt6-base_*.dsc)
     "$here/spdx_check.py" "$work/dist"/tavelon-*.spdx.json "$work/dist" Qt="$TAVELON_QT_VERSION" libstdc++="$(dpkg-query -W -f='${Version}' \

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The developer scripts' logic, without root and without the network: tools/dev's package entries and its
 # Windows host check against stand-ins for dpkg-query, apt-cache, apt-get, id and sudo, and
-# tools/build-qt-windows --ready.
+# tools/build-qt --ready.
 #   scripts.sh SOURCE_DIR
 set -uo pipefail
 source_dir=$1
@@ -105,17 +105,19 @@ host_row "Debian 13 with its Qt 6.8.2" 13 "qt6-base-dev 6.8.2+dfsg-9+deb13u2" ye
 host_row "Debian 13 with a later Qt" 13 "qt6-base-dev 6.8.3+dfsg-1" no
 host_row "a later Debian with Qt 6.8.20" 14 "qt6-base-dev 6.8.20-1" no
 
-# build-qt-windows --ready: true for a Qt of this recipe, false for an older one or none.
-qt=$work/qt
-ready() { TAVELON_QT_WIN=$qt "$source_dir/tools/build-qt-windows" --ready; }
-recipe=$(sed -n 's/^recipe=//p' "$source_dir/tools/build-qt-windows")
-rows=$((rows + 3))
-ready && fail "--ready with no Qt"
-mkdir -p "$qt/lib/cmake/Qt6" && touch "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
-echo $((recipe - 1)) >"$qt/tavelon-recipe"
-ready && fail "--ready with a Qt of the older recipe $((recipe - 1))"
-echo "$recipe" >"$qt/tavelon-recipe"
-ready || fail "--ready with a Qt of recipe $recipe"
+# build-qt TARGET --ready: true for a Qt of this recipe, false for an older one or none; each target's own.
+for target in windows web; do
+    qt=$work/qt-$target
+    ready() { TAVELON_QT_WIN=$qt TAVELON_QT_WEB=$qt "$source_dir/tools/build-qt" "$target" --ready; }
+    recipe=$(sed -n "s/^$target).* recipe=\([0-9]*\) .*/\1/p" "$source_dir/tools/build-qt")
+    rows=$((rows + 3))
+    ready && fail "$target: --ready with no Qt"
+    mkdir -p "$qt/lib/cmake/Qt6" && touch "$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+    echo $((recipe - 1)) >"$qt/tavelon-recipe"
+    ready && fail "$target: --ready with a Qt of the older recipe $((recipe - 1))"
+    echo "$recipe" >"$qt/tavelon-recipe"
+    ready || fail "$target: --ready with a Qt of recipe $recipe"
+done
 
 echo "$((rows - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
