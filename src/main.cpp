@@ -3,6 +3,7 @@
 #include "platform/Contrast.h"
 #include "platform/DialogFont.h"
 #include "platform/LibrarySearch.h"
+#include "platform/MainWindow.h"
 #include "platform/MessageService.h"
 #include "platform/StartFailure.h"
 #include "platform/Theme.h"
@@ -30,6 +31,6 @@ int main(int argc, char* argv[])
     platform::QtMessageService messages;
     const std::unique_ptr<platform::ContrastSetting> contrast = platform::systemContrast();
     window::Form1 form(messages, contrast.get());
-    form.show();
+    platform::showMainWindow(&form);
     return QApplication::exec();
 }

@@ -6,13 +6,14 @@
 
 namespace platform {
 
-void QtMessageService::warn(QWidget* parent, const QString& text)
+std::unique_ptr<QMessageBox> warningBox(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("warning"));
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                                             QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("warning"));
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Ok);
+    return box;
 }
 
 } // namespace platform

@@ -15,4 +15,7 @@ enum class Announced { Pick, Results };
 // it by another event. The material a pick chose is not in the text: the list's own new value says it.
 void announce(QObject* notification, Announced what, const QString& text);
 
+// Has screen readers read a warning as its box opens, where the box itself does not reach them.
+void announceWarning(const QString& text);
+
 } // namespace platform

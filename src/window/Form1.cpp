@@ -192,7 +192,9 @@ void Form1::onCalculateClicked()
     core::Calculate(log, m_state);
     // A run that wrote nothing has said why in its warnings.
     if (!log.writes().empty())
-        m_announcement->announce(platform::Announced::Results, core::spokenFigures(log.writes()));
+        m_messages.afterWarnings([this, said = core::spokenFigures(log.writes())] {
+            m_announcement->announce(platform::Announced::Results, said);
+        });
 }
 
 void Form1::onResetAllClicked()
@@ -217,10 +219,13 @@ QString Form1::text(core::Field id) const
 
 void Form1::setText(core::Field id, const QString& text)
 {
-    if (id == core::Field::mat)
-        m_mat->setText(text);
-    else
-        field(id)->setText(text);
+    // Figures appear once the warnings before them are pressed away, wherever warnings do not wait.
+    m_messages.afterWarnings([this, id, text] {
+        if (id == core::Field::mat)
+            m_mat->setText(text);
+        else
+            field(id)->setText(text);
+    });
 }
 
 void Form1::warn(const QString& message)

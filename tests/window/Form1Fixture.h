@@ -30,11 +30,26 @@
 #include <QTest>
 #include <QTimer>
 
+// With `holding` set, warnings are pressed away only when pressAway() says so, as in a page.
 class RecordingMessages final : public platform::MessageService
 {
 public:
     void warn(QWidget*, const QString& text) override { warnings << text; }
+    void afterWarnings(std::function<void()> then) override
+    {
+        if (holding && !warnings.isEmpty())
+            held.push_back(std::move(then));
+        else
+            then();
+    }
+    void pressAway()
+    {
+        for (const auto& then : std::exchange(held, {}))
+            then();
+    }
     QStringList warnings;
+    bool holding = false;
+    std::vector<std::function<void()>> held;
 };
 
 // The user's contrast wish, as a test sets it.

@@ -96,6 +96,23 @@ private slots:
         QCOMPARE(edit("spec")->text(), QStringLiteral("2.6"));
     }
 
+    void figuresWaitForWarningsThatDoNotWait()
+    {
+        typeTypicalParameters();
+        type("wit", "10");
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        edit("vl")->clear();
+        type("wit", "10");
+        m_messages->holding = true;
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QCOMPARE(m_messages->warnings, QStringList{"Please insert a valid L/W Thanks."});
+        QVERIFY(edit("ct")->text().isEmpty());
+        m_messages->pressAway();
+        QCOMPARE(edit("ct")->text(), QStringLiteral("9.75"));
+        QCOMPARE(edit("pavillion")->text(), QStringLiteral("4.30"));
+    }
+
     void warningsComeInOrder()
     {
         QTest::mouseClick(button("Command1"), Qt::LeftButton);
