@@ -114,7 +114,7 @@ private slots:
         QFETCH(QColor, given);
         QFETCH(QColor, background);
         QFETCH(bool, more);
-        const double floor = more ? 7.5 : 4.5; // 7:1 as drawn: a margin for the blended edges of strokes
+        const double floor = more ? 7.5 : 4.8; // 7:1 and 4.5:1 as drawn: a margin for the blended edges of strokes
         const QColor drawn = window::legibleOn(given, background, more);
         const QString what = QStringLiteral("%1 drawn %2, %3:1")
                                  .arg(given.name(), drawn.name())
