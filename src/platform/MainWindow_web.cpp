@@ -9,7 +9,11 @@ namespace platform {
 // can be dragged off the page.
 void showMainWindow(QWidget* window)
 {
+    // Shown so, the window would start with the focus on another control than the one it chose.
+    QWidget* focus = window->focusWidget();
     window->showFullScreen();
+    if (focus)
+        focus->setFocus();
 }
 
 } // namespace platform
