@@ -3,7 +3,8 @@
 """browser.py SITE MEASURE_CONTRAST: the page in SITE (the web build's folder) served from 127.0.0.1 and used
 from the keyboard in headless Chromium, driven over the DevTools protocol: what a user does, what the page's
 live regions then say and what its pixels show. One line per case; status 1 if any fails.
-Environment: TAVELON_CLIENT_SIZE (WxH), TAVELON_EXIT_BUTTON (x,y,w,h), CHROMIUM (default chromium)."""
+Environment: TAVELON_CLIENT_SIZE (WxH), CHROMIUM (default chromium), ONLY (run only the cases whose names
+contain it), TAVELON_WEB_PICTURES (a folder for the pictures of the typical use, light and dark)."""
 import base64
 import functools
 import http.server
@@ -170,6 +171,8 @@ def case(name, flags=(), dark=False, before=None):
     """A test: runs it on a fresh page and says how it went."""
     def wrap(body):
         global failures, cases
+        if os.environ.get("ONLY", "") not in name:
+            return
         cases += 1
         page = Page(URL, flags, dark, before)
         try:
@@ -204,7 +207,7 @@ def typical(page):
     unwritten = [f for f in ("lengh", "thi", "ct", "pavillion", "crown") if not drawn(picture, f)]
     if unwritten:
         raise AssertionError(f"no figure drawn in {', '.join(unwritten)}")
-    picture.save(os.environ.get("TAVELON_WEB_PICTURE", "typical-light.png"))
+    picture.save(Path(os.environ.get("TAVELON_WEB_PICTURES", ".")) / "tavelon-web-light.png")
 
 
 def target_case(target, given, wanted):
@@ -267,7 +270,7 @@ def dark(page):
     background = picture.getpixel((150, 480))
     if sum(background) / 3 > 80:
         raise AssertionError(f"the window's background is {background}, not dark")
-    path = os.environ.get("TAVELON_WEB_DARK_PICTURE", "typical-dark.png")
+    path = Path(os.environ.get("TAVELON_WEB_PICTURES", ".")) / "tavelon-web-dark.png"
     picture.save(path)
     measured = subprocess.run([sys.executable, MEASURE, path], capture_output=True, text=True)
     if measured.returncode != 0:
