@@ -5,8 +5,8 @@
 # component with a version and licences that are valid SPDX expressions, every file of DIR but the
 # checksums, notes and signatures described with its true SHA256; relationships that point the right way
 # (a file CONTAINS and DEPENDS_ON components, a component is GENERATED_FROM a source file), the program in
-# every built file, the installer's stub in the installer alone; and each NAME=VERSION contained in every
-# Windows file. (Debian's Python: the licence parser comes with reuse.)
+# every built file, the installer's stub in the installer alone, the face and C library in the page's
+# zip; and each NAME=VERSION contained in every Windows file. (Debian's Python: the licence parser comes with reuse.)
 import hashlib
 import json
 import re
@@ -101,7 +101,7 @@ def related(spdx, kind):
 
 for spdx in packages:
     file = packages[spdx].get("packageFileName", "")
-    if re.search(r"(\.deb|-win64\.exe|-win64\.zip)$", file):
+    if re.search(r"(\.deb|-win64\.exe|-win64\.zip|-web\.zip)$", file):
         if not any(p["name"] == "tavelon" for p in related(spdx, "CONTAINS")):
             fault(f"{file} is not said to contain the program")
         stub = [p for p in related(spdx, "CONTAINS") if p["name"] == "NSIS stub"]
@@ -129,6 +129,11 @@ for name, pattern in (("tavelon", r"tavelon-.*\.tar\.xz"), ("Qt", r"qt6-base_.*"
         if sources != [f for f in files if re.fullmatch(pattern, f)]:
             fault(f"{name} is said to be generated from {sources}")
 
+# The page's zip: the face it draws with and the C library emscripten linked in.
+for artefact in (p for p in packages.values() if p.get("packageFileName", "").endswith("-web.zip")):
+    contained = {p["name"] for p in related(artefact["SPDXID"], "CONTAINS")}
+    if not {"Qt", "Liberation Sans", "musl libc", "libc++"} <= contained:
+        fault(f"{artefact['packageFileName']} is said to contain only {sorted(contained)}")
 for artefact in (p for p in packages.values() if p.get("packageFileName", "").endswith(("-win64.exe", "-win64.zip"))):
     if artefact["SPDXID"] not in described:
         fault(f"the document does not describe {artefact['packageFileName']}")
