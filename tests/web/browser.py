@@ -23,7 +23,7 @@ from pathlib import Path
 import websocket
 from PIL import Image
 
-SITE, MEASURE = Path(sys.argv[1]), sys.argv[2]
+SITE, MEASURE = (Path(sys.argv[1]), sys.argv[2]) if __name__ == "__main__" else (None, None)
 WIDTH, HEIGHT = (int(v) for v in os.environ.get("TAVELON_CLIENT_SIZE", "303x487").split("x"))
 # The material list has the focus at start; Tab goes through the ratios, the targets, then the buttons.
 TABS = ["mat", "vl", "pw", "cw", "w3", "wit", "lengh", "thi", "ct", "Command1", "Command4", "Command2", "Command3"]
@@ -161,20 +161,32 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=str(SITE)))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-URL = f"http://127.0.0.1:{server.server_address[1]}/"
-failures = cases = 0
+def serve(folder):
+    """FOLDER served from 127.0.0.1 in a thread of its own: the server and its address."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=str(folder)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+CASES = []
 
 
 def case(name, flags=(), dark=False, before=None):
-    """A test: runs it on a fresh page and says how it went."""
+    """A test, run on a fresh page by main()."""
     def wrap(body):
-        global failures, cases
+        CASES.append((name, flags, dark, before, body))
+        return body
+    return wrap
+
+
+def main():
+    server, url = serve(SITE)
+    failures = cases = 0
+    for name, flags, dark, before, body in CASES:
         if os.environ.get("ONLY", "") not in name:
-            return
+            continue
         cases += 1
-        page = Page(URL, flags, dark, before)
+        page = Page(url, flags, dark, before)
         try:
             body(page)
             print(f"PASS: {name}")
@@ -183,7 +195,9 @@ def case(name, flags=(), dark=False, before=None):
             print(f"FAIL: {name}: {error}")
         finally:
             page.close()
-    return wrap
+    server.shutdown()
+    print(f"{cases - failures} passed, {failures} failed")
+    return 1 if failures else 0
 
 
 def expect(said, wanted, what):
@@ -298,6 +312,5 @@ def no_wasm(page):
         raise AssertionError(f"the page says {said!r}")
 
 
-server.shutdown()
-print(f"{cases - failures} passed, {failures} failed")
-sys.exit(1 if failures else 0)
+if __name__ == "__main__":
+    sys.exit(main())
