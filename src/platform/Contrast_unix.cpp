@@ -8,11 +8,6 @@
 
 namespace platform {
 
-bool contrastThemeOn()
-{
-    return false;
-}
-
 namespace {
 
 // The desktop portal's settings: the appearance's "contrast" (1: higher) where the portal serves it, and

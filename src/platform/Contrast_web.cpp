@@ -5,11 +5,6 @@
 
 namespace platform {
 
-bool contrastThemeOn()
-{
-    return false;
-}
-
 namespace {
 
 // The browser's "prefers-contrast: more", asked whenever the window takes its colours (at start and when

@@ -9,12 +9,11 @@ QStringList dialogFamilies()
 {
     // A page cannot reach the system's faces: the Linux build's face is built in, so the window keeps the
     // metrics its layout was made for.
-    static const bool loaded = [] {
-        const int regular = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-        const int bold = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-        return regular >= 0 && bold >= 0;
+    [[maybe_unused]] static const bool registered = [] { // on the first call only
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+        return true;
     }();
-    Q_UNUSED(loaded);
     return {QStringLiteral("Liberation Sans")};
 }
 

@@ -11,12 +11,11 @@
 namespace platform {
 
 // A page has one event loop, which must not be entered again: each box is opened, and the next one when
-// it is pressed away.
+// it is pressed away. The box on screen stays at the head of the queue until then.
 struct QtMessageService::Queue
 {
     QQueue<std::pair<QPointer<QWidget>, QString>> waiting;
     std::vector<std::function<void()>> then;
-    bool showing = false;
 };
 
 QtMessageService::QtMessageService() : m_queue(std::make_unique<Queue>())
@@ -27,33 +26,31 @@ QtMessageService::~QtMessageService() = default;
 void QtMessageService::warn(QWidget* parent, const QString& text)
 {
     m_queue->waiting.enqueue({parent, text});
-    if (!m_queue->showing)
+    if (m_queue->waiting.size() == 1)
         showNext();
 }
 
 void QtMessageService::afterWarnings(std::function<void()> then)
 {
-    if (m_queue->showing)
-        m_queue->then.push_back(std::move(then));
-    else
+    if (m_queue->waiting.isEmpty())
         then();
+    else
+        m_queue->then.push_back(std::move(then));
 }
 
 void QtMessageService::showNext()
 {
-    if (m_queue->waiting.isEmpty()) {
-        m_queue->showing = false;
-        const std::vector<std::function<void()>> then = std::exchange(m_queue->then, {});
-        for (const auto& step : then)
-            step();
-        return;
-    }
-    m_queue->showing = true;
-    const auto [parent, text] = m_queue->waiting.dequeue();
+    const auto& [parent, text] = m_queue->waiting.head();
     QMessageBox* box = warningBox(parent, text).release();
     QObject::connect(box, &QDialog::finished, box, [this, box] {
         box->deleteLater();
-        showNext();
+        m_queue->waiting.dequeue();
+        if (!m_queue->waiting.isEmpty()) {
+            showNext();
+            return;
+        }
+        for (const auto& step : std::exchange(m_queue->then, {}))
+            step();
     });
     box->open();
     announceWarning(text);

@@ -15,7 +15,8 @@ enum class Announced { Pick, Results };
 // it by another event. The material a pick chose is not in the text: the list's own new value says it.
 void announce(QObject* notification, Announced what, const QString& text);
 
-// Has screen readers read a warning as its box opens, where the box itself does not reach them.
+// Has screen readers read a warning as its box opens (a page only: on a desktop the box is a dialog,
+// which the screen reader reads itself).
 void announceWarning(const QString& text);
 
 } // namespace platform

@@ -13,9 +13,4 @@ void announce(QObject* notification, Announced, const QString&)
     QAccessible::updateAccessibility(&shown);
 }
 
-// A modal box is a dialog, which the screen reader reads as it opens.
-void announceWarning(const QString&)
-{
-}
-
 } // namespace platform

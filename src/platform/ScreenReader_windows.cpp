@@ -73,9 +73,4 @@ void announce(QObject* notification, Announced what, const QString& text)
     window->Release();
 }
 
-// A modal box is a dialog, which the screen reader reads as it opens.
-void announceWarning(const QString&)
-{
-}
-
 } // namespace platform
